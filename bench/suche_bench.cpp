@@ -1,0 +1,89 @@
+// The computer's search through every code of 8 fields x 8 symbols, with
+// answers no code satisfies: the core alone, and through the main window.
+
+#include "common/Modal.h"
+#include "mainwindow/frmQuorbix.h"
+#include "rules/Spielstand.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+using namespace quorbix;
+
+namespace {
+
+// 8 fields, 8 symbols, first guess 1..8 answered 7 black 1 white: impossible.
+void richteUnmöglicheAntwortEin(Spielstand& s) {
+    s.AnzahlFelder = 8;
+    s.AnzahlFarben = 8;
+    s.Mensch = false;
+    Zufall z;
+    s.Neubeginn(z);
+    s.Zug = 1;
+    for (int f = 1; f <= 8; ++f) {
+        s.Kombination[1][f] = static_cast<std::int16_t>(f);
+    }
+    s.AntwortSchwarz[1] = 7;
+    s.AntwortWeiß[1] = 1;
+}
+
+void BM_SucheKern(benchmark::State& state) {
+    std::int64_t schritte = 0;
+    for (auto _ : state) {
+        Spielstand s;
+        richteUnmöglicheAntwortEin(s);
+        int aktivität = 0;
+        s.Aktivität = [&] { ++aktivität; };
+        const Suchausgang a = s.Suche();
+        if (a != Suchausgang::Widerspruch) {
+            state.SkipWithError("expected a contradiction");
+        }
+        schritte += s.Suchschritte;
+        benchmark::DoNotOptimize(aktivität);
+    }
+    state.counters["codes"] = benchmark::Counter(static_cast<double>(schritte),
+                                                 benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SucheKern)->Unit(benchmark::kMillisecond);
+
+void BM_SucheFenster(benchmark::State& state) {
+    frmQuorbix fenster;
+    fenster.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        fenster.Lösch();
+        fenster.setAnzahlFelder(8);
+        fenster.setAnzahlFarben(8);
+        fenster.setMensch(false);
+        fenster.Start();
+        fenster.cmdFertig_Click(0); // shows the first guess
+        Spielstand& s = fenster.Stand();
+        for (int f = 1; f <= 8; ++f) {
+            s.Kombination[1][f] = static_cast<std::int16_t>(f);
+        }
+        // Black 7, white 1 on the answer spinners.
+        auto* schwarz = fenster.findChild<QWidget*>(QStringLiteral("updSchw"));
+        auto* weiß = fenster.findChild<QWidget*>(QStringLiteral("updWeiß"));
+        schwarz->setProperty("value", 7);
+        weiß->setProperty("value", 1);
+        state.ResumeTiming();
+        const auto texte = testhilfe::Meldungstexte([&] { fenster.cmdFertig_Click(0); });
+        if (texte.size() != 1) {
+            state.SkipWithError("expected one message");
+        }
+    }
+}
+BENCHMARK(BM_SucheFenster)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,157 @@
+#include "mainwindow/Drehfeld.h"
+
+#include "mainwindow/Steuerelemente.h"
+#include "rules/Zahlen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+Drehfeld::Drehfeld(QWidget* eltern) : QAbstractSpinBox(eltern) {
+    setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    setFrame(false);
+    setFocusPolicy(Qt::StrongFocus);
+    // Only the arrows: the value is shown by the bound label.
+    lineEdit()->hide();
+    lineEdit()->setReadOnly(true);
+}
+
+void Drehfeld::setValue(int wert) {
+    wert = std::clamp(wert, minimum_, std::max(minimum_, maximum_));
+    if (wert == wert_) {
+        return;
+    }
+    wert_ = wert;
+    schreibeText();
+    update();
+    emit valueChanged(wert_);
+}
+
+void Drehfeld::setMinimum(int minimum) {
+    minimum_ = minimum;
+    if (maximum_ < minimum_) {
+        maximum_ = minimum_;
+    }
+    update();
+}
+
+void Drehfeld::setMaximum(int maximum) {
+    maximum_ = std::max(maximum, minimum_);
+    update();
+}
+
+void Drehfeld::binde(QLabel* label, Bindung art) {
+    label_ = label;
+    bindung_ = art;
+    liesText();
+}
+
+void Drehfeld::setzeGebundenenText(const QString& text) {
+    if (label_) {
+        if (bindung_ == Bindung::Tag) {
+            ui::setzeTag(label_, text);
+        } else {
+            label_->setText(text);
+        }
+    }
+    liesText();
+}
+
+void Drehfeld::schreibeText() {
+    if (!label_) {
+        return;
+    }
+    const QString text = QString::number(wert_);
+    if (bindung_ == Bindung::Tag) {
+        ui::setzeTag(label_, text);
+    } else {
+        label_->setText(text);
+    }
+}
+
+void Drehfeld::liesText() {
+    if (!label_) {
+        return;
+    }
+    const QString text = bindung_ == Bindung::Tag ? ui::Tag(label_) : label_->text();
+    wert_ = std::clamp<int>(quorbix::TextGanzzahl(text.toStdString()), minimum_,
+                            std::max(minimum_, maximum_));
+    update();
+}
+
+void Drehfeld::stepBy(int schritte) { setValue(wert_ + schritte); }
+
+QAbstractSpinBox::StepEnabled Drehfeld::stepEnabled() const {
+    StepEnabled e = StepNone;
+    if (!isEnabled()) {
+        return e;
+    }
+    if (wert_ < maximum_) {
+        e |= StepUpEnabled;
+    }
+    if (wert_ > minimum_) {
+        e |= StepDownEnabled;
+    }
+    return e;
+}
+
+QSize Drehfeld::sizeHint() const { return {ui::tw(270), ui::tw(375)}; }
+QSize Drehfeld::minimumSizeHint() const { return {8, 10}; }
+
+void Drehfeld::paintEvent(QPaintEvent*) {
+    // Two stacked arrow buttons filling the control.
+    QPainter maler(this);
+    const int mitte = height() / 2;
+    const QRect hälften[2] = {QRect(0, 0, width(), mitte),
+                              QRect(0, mitte, width(), height() - mitte)};
+    const StepEnabled erlaubt = stepEnabled();
+    for (int i = 0; i < 2; ++i) {
+        const bool oben = i == 0;
+        QStyleOptionButton knopf;
+        knopf.initFrom(this);
+        knopf.rect = hälften[i];
+        const bool aktiv = oben ? (erlaubt & StepUpEnabled) : (erlaubt & StepDownEnabled);
+        if (!aktiv) {
+            knopf.state &= ~QStyle::State_Enabled;
+        }
+        knopf.state |= (gedrückt_ == (oben ? 1 : -1)) ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawControl(QStyle::CE_PushButtonBevel, &knopf, &maler, this);
+        QStyleOption pfeil;
+        pfeil.initFrom(this);
+        pfeil.rect = hälften[i].adjusted(3, 2, -3, -2);
+        if (!aktiv) {
+            pfeil.state &= ~QStyle::State_Enabled;
+            pfeil.palette.setCurrentColorGroup(QPalette::Disabled);
+        }
+        style()->drawPrimitive(oben ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
+                               &pfeil, &maler, this);
+    }
+}
+
+void Drehfeld::mousePressEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() != Qt::LeftButton || !isEnabled()) {
+        ereignis->ignore();
+        return;
+    }
+    gedrückt_ = ereignis->position().y() < height() / 2.0 ? 1 : -1;
+    update();
+    ereignis->accept();
+    stepBy(gedrückt_);
+}
+
+void Drehfeld::mouseReleaseEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() != Qt::LeftButton || gedrückt_ == 0) {
+        ereignis->ignore();
+        return;
+    }
+    gedrückt_ = 0;
+    update();
+    ereignis->accept();
+}
+
+void Drehfeld::mouseMoveEvent(QMouseEvent* ereignis) { ereignis->accept(); }
+
+void Drehfeld::mouseDoubleClickEvent(QMouseEvent* ereignis) { mousePressEvent(ereignis); }

@@ -1,0 +1,64 @@
+#pragma once
+// A spin control that shows only its up and down arrows and is bound to a
+// label: the label's caption or tag shows the value, and every step writes
+// the new value there before the change is reported.
+
+#include <QAbstractSpinBox>
+#include <QLabel>
+#include <QPointer>
+
+class QLabel;
+
+class Drehfeld : public QAbstractSpinBox {
+    Q_OBJECT
+    Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged USER true)
+    Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
+    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
+
+public:
+    enum class Bindung { Beschriftung, Tag };
+
+    explicit Drehfeld(QWidget* eltern = nullptr);
+
+    int value() const { return wert_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+
+    // Clamps into the range; a change writes the bound text and is reported.
+    void setValue(int wert);
+    void setMinimum(int minimum);
+    void setMaximum(int maximum);
+
+    void binde(QLabel* label, Bindung art);
+    QLabel* gebundenesLabel() const { return label_; }
+
+    // Writes the label's bound text and takes the value from it without
+    // reporting a change.
+    void setzeGebundenenText(const QString& text);
+
+    void stepBy(int schritte) override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void valueChanged(int wert);
+
+protected:
+    StepEnabled stepEnabled() const override;
+    void paintEvent(QPaintEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+
+private:
+    void schreibeText();
+    void liesText();
+
+    int wert_ = 0;
+    int minimum_ = 0;
+    int maximum_ = 10;
+    QPointer<QLabel> label_;
+    Bindung bindung_ = Bindung::Beschriftung;
+    int gedrückt_ = 0; // +1 upper arrow, -1 lower arrow
+};

@@ -1,0 +1,106 @@
+#include "mainwindow/Steuerelemente.h"
+
+#include "rules/Farben.h"
+
+#include <QLabel>
+#include <QVariant>
+#include <cmath>
+
+namespace ui {
+
+int tw(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QRect twRect(int links, int oben, int breite, int höhe) {
+    return {tw(links), tw(oben), tw(breite), tw(höhe)};
+}
+
+QColor PaletteFarbe(int n) {
+    const auto& c = quorbix::Palette.at(static_cast<std::size_t>(n));
+    return {c.r, c.g, c.b};
+}
+
+QFont Schrift(double punkt, bool fett, bool unterstrichen) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(static_cast<int>(std::lround(punkt * 96.0 / 72.0)));
+    f.setBold(fett);
+    f.setUnderline(unterstrichen);
+    return f;
+}
+
+QString Elementname(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(name)).arg(index);
+}
+
+namespace {
+Qt::Alignment qtAusrichtung(Ausrichtung a) {
+    switch (a) {
+    case Ausrichtung::Links:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case Ausrichtung::Rechts:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Ausrichtung::Mitte:
+        break;
+    }
+    return Qt::AlignCenter;
+}
+} // namespace
+
+QLabel* neuesLabel(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
+                   const LabelArt& art) {
+    auto* l = new QLabel(text, eltern);
+    l->setObjectName(name);
+    l->setGeometry(lage);
+    l->setFont(Schrift(art.punkt, art.fett, art.unterstrichen));
+    l->setAlignment(qtAusrichtung(art.ausrichtung));
+    l->setTextFormat(Qt::PlainText);
+    if (art.rahmen) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setLineWidth(1);
+    }
+    l->setProperty("tag", QString());
+    return l;
+}
+
+QLabel* kopiereLabel(const QLabel* vorlage, const QString& name) {
+    auto* l = new QLabel(vorlage->text(), vorlage->parentWidget());
+    l->setObjectName(name);
+    l->hide();
+    l->setGeometry(vorlage->geometry());
+    l->setFont(vorlage->font());
+    l->setAlignment(vorlage->alignment());
+    l->setTextFormat(vorlage->textFormat());
+    l->setFrameStyle(vorlage->frameStyle());
+    l->setLineWidth(vorlage->lineWidth());
+    l->setPalette(vorlage->palette());
+    l->setAutoFillBackground(vorlage->autoFillBackground());
+    l->setToolTip(vorlage->toolTip());
+    l->setProperty("tag", vorlage->property("tag"));
+    return l;
+}
+
+void setzeHintergrund(QWidget* w, const QColor& farbe) {
+    QPalette p = w->palette();
+    if (p.color(QPalette::Window) == farbe && w->autoFillBackground()) {
+        return;
+    }
+    p.setColor(QPalette::Window, farbe);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setzeTextfarbe(QWidget* w, const QColor& farbe) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    w->setPalette(p);
+}
+
+QColor Hintergrund(const QWidget* w) { return w->palette().color(QPalette::Window); }
+
+QString Tag(const QWidget* w) { return w->property("tag").toString(); }
+
+void setzeTag(QWidget* w, const QString& tag) { w->setProperty("tag", tag); }
+
+void sofortZeichnen(QWidget* w) { w->repaint(); }
+
+} // namespace ui

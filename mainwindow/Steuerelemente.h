@@ -1,0 +1,56 @@
+#pragma once
+// Plumbing shared by all windows: twips to pixels, palette colours, fonts and
+// the labels with border, colours and an invisible tag.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace ui {
+
+// Logical pixels for a length in twips (15 twips are one pixel).
+int tw(int twips);
+QRect twRect(int links, int oben, int breite, int höhe);
+
+// Palette colour n (0..15) and the colour of a symbol (1..8).
+QColor PaletteFarbe(int n);
+
+// The sans-serif face at a size in points, given in pixels at 96 dpi so the
+// layout is the same on every screen and platform.
+QFont Schrift(double punkt, bool fett = true, bool unterstrichen = false);
+
+// "name(index)": the object name of an element of a control array.
+QString Elementname(const char* name, int index);
+
+enum class Ausrichtung { Links, Mitte, Rechts };
+
+struct LabelArt {
+    double punkt = 12;
+    bool fett = true;
+    bool rahmen = true;
+    Ausrichtung ausrichtung = Ausrichtung::Mitte;
+    bool unterstrichen = false;
+};
+
+QLabel* neuesLabel(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
+                   const LabelArt& art);
+
+// Copy of a label with every property of the template; starts hidden.
+QLabel* kopiereLabel(const QLabel* vorlage, const QString& name);
+
+void setzeHintergrund(QWidget* w, const QColor& farbe);
+void setzeTextfarbe(QWidget* w, const QColor& farbe);
+QColor Hintergrund(const QWidget* w);
+
+// The invisible text attached to a label.
+QString Tag(const QWidget* w);
+void setzeTag(QWidget* w, const QString& tag);
+
+// Paint a widget now, without handling any other event.
+void sofortZeichnen(QWidget* w);
+
+} // namespace ui

@@ -1,0 +1,115 @@
+#pragma once
+// The main window: the board, the control panel and the game's turn handling.
+// Game logic lives in quorbix::Spielstand; this class does the display work
+// around it.
+
+#include "rules/Spielstand.h"
+#include "rules/Zufall.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class Drehfeld;
+class Knopf;
+
+class frmQuorbix : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Constructing the window is loading it: defaults, centring, row labels,
+    // legend and solution cells.
+    explicit frmQuorbix(QWidget* eltern = nullptr);
+    ~frmQuorbix() override;
+
+    // The settings; a change takes effect with the next Start.
+    bool Farben() const { return stand_.Farben; }
+    void setFarben(bool wert) { stand_.Farben = wert; }
+    bool Mensch() const { return stand_.Mensch; }
+    void setMensch(bool wert) { stand_.Mensch = wert; }
+    std::int16_t AnzahlFarben() const { return stand_.AnzahlFarben; }
+    void setAnzahlFarben(std::int16_t wert) { stand_.AnzahlFarben = wert; }
+    std::int16_t AnzahlFelder() const { return stand_.AnzahlFelder; }
+    void setAnzahlFelder(std::int16_t wert) { stand_.AnzahlFelder = wert; }
+
+    void Start();
+    void Anzahlschwarze() { stand_.Anzahlschwarze(); }
+    void Anzahlweiße() { stand_.Anzahlweiße(); }
+    void Zeigezug();
+    void Neu() { stand_.Neu(); }
+    void Lösch();
+    void ZeigeWS();
+    void Auflösung();
+    void Blink();
+
+    // Event procedures.
+    void cmdFertig_Click(int Index);
+    void updM_Change(int Index);
+    void mnuInfo_Click();
+    void mnuEnde_Click();
+
+    // The game state and the random numbers, for the dialogs, tests and tools.
+    quorbix::Spielstand& Stand() { return stand_; }
+    const quorbix::Spielstand& Stand() const { return stand_; }
+    quorbix::Zufall& Zufallsgenerator() { return zufall_; }
+    bool SucheLäuft() const { return sucheLäuft_; }
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void erzeugeSteuerelemente();
+    void zentriere();
+    void Computersieg();
+    void AntwortZurücknehmen();
+    void updAntwort_Change(Drehfeld* geändert, Drehfeld* anderes);
+    void ersterZug();
+    void menschRät();
+    void computerRät();
+    void sucheNächstenZug();
+    void spielEnde(const QString& meldung);
+    void hilfe();
+    void zugZurück();
+    void einstellungen();
+    void setzeAntwort(Drehfeld* feld, int wert);
+    QColor symbolFarbe(int symbol) const;
+    int eingabeSymbol(int feld) const;
+    void entfernePins(std::vector<QLabel*>& pins, int von, int bis);
+    QLabel* neuerPin(std::vector<QLabel*>& pins, int index);
+    bool beendet() const { return endeAngefordert_; }
+
+    quorbix::Spielstand stand_;
+    quorbix::Zufall zufall_;
+    bool sucheLäuft_ = false;
+    bool endeAngefordert_ = false;
+    int handlerTiefe_ = 0;
+
+    QWidget* zentrale_ = nullptr;
+    std::array<QLabel*, 8> lblKomb1_{};
+    QLabel* lblLösung_ = nullptr;
+    std::array<QLabel*, 14> lblNr_{};
+    std::vector<QLabel*> lblVersuch_;
+    std::vector<QLabel*> lblSchwarz_;
+    std::vector<QLabel*> lblWeiße_;
+    QGroupBox* fraComp_ = nullptr;
+    std::array<QLabel*, 8> lblComp_{};
+    QFrame* Line1_ = nullptr;
+    std::array<QLabel*, 8> lblMen_{};
+    std::array<Drehfeld*, 8> updM_{};
+    QLabel* texLösung_ = nullptr;
+    std::array<Knopf*, 7> cmdFertig_{};
+    QLabel* Zugfeld_ = nullptr;
+    QLabel* texSchwarze_ = nullptr;
+    QLabel* lblSchw_ = nullptr;
+    Drehfeld* updSchw_ = nullptr;
+    QLabel* texWeiße_ = nullptr;
+    QLabel* lblWeiß_ = nullptr;
+    Drehfeld* updWeiß_ = nullptr;
+    QAction* mnuInfo_ = nullptr;
+    QAction* mnuEnde_ = nullptr;
+};

@@ -1,0 +1,163 @@
+#include "rules/Spielstand.h"
+
+#include "rules/Farben.h"
+
+namespace quorbix {
+
+void Spielstand::Neubeginn(Zufall& zufall) {
+    Zug = 0;
+    Erschöpft = 0;
+    ZahlSchwarzPins = 0;
+    ZahlWeißPins = 0;
+    Abbruch = 0;
+    Kombination = {};
+    AntwortSchwarz = {};
+    AntwortWeiß = {};
+    Hilfsreihe = {};
+    Farbtabelle = {};
+    for (int s = 1; s <= MaxFarben; ++s) {
+        Farbtabelle[s] = SymbolFarben[s - 1];
+    }
+    zufall.Randomize();
+    for (int f = 1; f <= AnzahlFelder; ++f) {
+        Kombination[0][f] = 1;
+        Kombination[1][f] = zufall.Symbol(AnzahlFarben);
+        if (Mensch) {
+            Kombination[0][f] = Kombination[1][f];
+        }
+    }
+}
+
+void Spielstand::Anzahlschwarze() {
+    const Reihe& code = Kombination[0];
+    const Reihe& zug = Kombination[Prüfzug];
+    int schwarze = 0;
+    for (int p = 1; p <= AnzahlFelder; ++p) {
+        schwarze += code[p] == zug[p];
+    }
+    Schwarze = static_cast<std::int16_t>(schwarze);
+}
+
+void Spielstand::Anzahlweiße() {
+    const Reihe& s = Kombination[0];
+    Reihe& g = Hilfsreihe[0];
+    g = Kombination[Prüfzug];
+    int weiße = 0;
+    for (int a = 1; a <= AnzahlFelder; ++a) {
+        for (int b = 1; b <= AnzahlFelder; ++b) {
+            // An exact hit is never used up, nor used to match.
+            if (s[a] != g[a] && s[a] == g[b] && s[b] != g[b]) {
+                ++weiße;
+                g[b] = 0;
+                break;
+            }
+        }
+    }
+    Weiße = static_cast<std::int16_t>(weiße);
+}
+
+void Spielstand::BewerteZug() {
+    Prüfzug = Zug;
+    Anzahlschwarze();
+    Anzahlweiße();
+}
+
+void Spielstand::Neu() {
+    Reihe& kandidat = Kombination[0];
+    for (int p = 1;; ++p) {
+        if (++kandidat[p] <= AnzahlFarben) {
+            break;
+        }
+        if (p == AnzahlFelder) {
+            // Ran past the last code; the last position stays one too high.
+            Erschöpft = 1;
+            Prüfzug = 1;
+            break;
+        }
+        kandidat[p] = 1;
+    }
+    ++Suchschritte;
+    if (Suchschritte % 99 == 0 && Aktivität) {
+        Aktivität();
+    }
+    if (Erschöpft == 0) {
+        Prüfzug = static_cast<std::int16_t>(Zug + 1);
+    }
+}
+
+Suchausgang Spielstand::Suche() {
+    if (Abbruch == 0) {
+        Suchschritte = 1;
+        Prüfzug = Zug;
+    } else if (Prüfzug < 1 || Prüfzug > Zug) {
+        // Stopped during the step that exhausted the enumeration: Prüfzug
+        // is already 0. Test against the moves again; with no code left
+        // this can only end in the contradiction.
+        Prüfzug = Zug;
+    }
+    Abbruch = 0;
+    do {
+        Anzahlschwarze();
+        if (Schwarze != AntwortSchwarz[Prüfzug]) {
+            Neu();
+        } else {
+            Anzahlweiße();
+            if (Weiße != AntwortWeiß[Prüfzug]) {
+                Neu();
+            }
+        }
+        --Prüfzug;
+    } while (Prüfzug != 0 && Abbruch == 0);
+
+    if (Abbruch != 0) {
+        return Suchausgang::Unterbrochen;
+    }
+    if (Erschöpft == 1) {
+        return Suchausgang::Widerspruch;
+    }
+    return Suchausgang::Gefunden;
+}
+
+void Spielstand::KandidatAlsZug() {
+    ++Zug;
+    Kombination[Zug] = Kombination[0];
+}
+
+void Spielstand::KandidatAusZug(int zug) { Kombination[0] = Kombination[zug]; }
+
+void Spielstand::AntwortZurücknehmen() {
+    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
+    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
+    if (Zug == 1) {
+        for (int p = 1; p <= AnzahlFelder; ++p) {
+            Kombination[0][p] = 1;
+        }
+    }
+    Erschöpft = 0;
+}
+
+void Spielstand::ZähleGegen(const Reihe& code) {
+    for (int p = 1; p <= AnzahlFelder; ++p) {
+        Hilfsreihe[1][p] = Kombination[0][p];
+        Kombination[0][p] = code[p];
+    }
+    BewerteZug();
+    for (int p = 1; p <= AnzahlFelder; ++p) {
+        Kombination[0][p] = Hilfsreihe[1][p];
+    }
+}
+
+std::string_view Bewertung(int zug) {
+    if (zug <= 3) {
+        return "Unglaublich gut !";
+    }
+    if (zug <= 6) {
+        return "Gut nachgedacht !";
+    }
+    if (zug <= 10) {
+        return "Okay. Aber es geht noch besser !";
+    }
+    return "Das ging gerade noch einmal gut !";
+}
+
+} // namespace quorbix
