@@ -41,8 +41,8 @@ void BM_SucheKern(benchmark::State& state) {
         schritte += s.Suchschritte;
         benchmark::DoNotOptimize(aktivität);
     }
-    state.counters["codes"] = benchmark::Counter(static_cast<double>(schritte),
-                                                 benchmark::Counter::kIsRate);
+    state.counters["codes"] =
+        benchmark::Counter(static_cast<double>(schritte), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SucheKern)->Unit(benchmark::kMillisecond);
 

@@ -82,7 +82,9 @@ void Drehfeld::liesText() {
     update();
 }
 
-void Drehfeld::stepBy(int schritte) { setValue(wert_ + schritte); }
+void Drehfeld::stepBy(int schritte) {
+    setValue(wert_ + schritte);
+}
 
 QAbstractSpinBox::StepEnabled Drehfeld::stepEnabled() const {
     StepEnabled e = StepNone;
@@ -98,8 +100,12 @@ QAbstractSpinBox::StepEnabled Drehfeld::stepEnabled() const {
     return e;
 }
 
-QSize Drehfeld::sizeHint() const { return {ui::tw(270), ui::tw(375)}; }
-QSize Drehfeld::minimumSizeHint() const { return {8, 10}; }
+QSize Drehfeld::sizeHint() const {
+    return {ui::tw(270), ui::tw(375)};
+}
+QSize Drehfeld::minimumSizeHint() const {
+    return {8, 10};
+}
 
 void Drehfeld::paintEvent(QPaintEvent*) {
     // Two stacked arrow buttons filling the control.
@@ -152,6 +158,10 @@ void Drehfeld::mouseReleaseEvent(QMouseEvent* ereignis) {
     ereignis->accept();
 }
 
-void Drehfeld::mouseMoveEvent(QMouseEvent* ereignis) { ereignis->accept(); }
+void Drehfeld::mouseMoveEvent(QMouseEvent* ereignis) {
+    ereignis->accept();
+}
 
-void Drehfeld::mouseDoubleClickEvent(QMouseEvent* ereignis) { mousePressEvent(ereignis); }
+void Drehfeld::mouseDoubleClickEvent(QMouseEvent* ereignis) {
+    mousePressEvent(ereignis);
+}

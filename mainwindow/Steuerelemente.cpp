@@ -8,7 +8,9 @@
 
 namespace ui {
 
-int tw(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int tw(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 
 QRect twRect(int links, int oben, int breite, int höhe) {
     return {tw(links), tw(oben), tw(breite), tw(höhe)};
@@ -95,12 +97,20 @@ void setzeTextfarbe(QWidget* w, const QColor& farbe) {
     w->setPalette(p);
 }
 
-QColor Hintergrund(const QWidget* w) { return w->palette().color(QPalette::Window); }
+QColor Hintergrund(const QWidget* w) {
+    return w->palette().color(QPalette::Window);
+}
 
-QString Tag(const QWidget* w) { return w->property("tag").toString(); }
+QString Tag(const QWidget* w) {
+    return w->property("tag").toString();
+}
 
-void setzeTag(QWidget* w, const QString& tag) { w->setProperty("tag", tag); }
+void setzeTag(QWidget* w, const QString& tag) {
+    w->setProperty("tag", tag);
+}
 
-void sofortZeichnen(QWidget* w) { w->repaint(); }
+void sofortZeichnen(QWidget* w) {
+    w->repaint();
+}
 
 } // namespace ui

@@ -24,7 +24,9 @@ namespace {
 
 const QString Fenstertitel = QStringLiteral("Quorbix! https://quorbix.example.org");
 
-QColor Systemfarbe(QPalette::ColorRole rolle) { return QApplication::palette().color(rolle); }
+QColor Systemfarbe(QPalette::ColorRole rolle) {
+    return QApplication::palette().color(rolle);
+}
 
 // Runs a handler body with the nesting depth counted, so that "Ende" arriving
 // while events are processed inside it can be deferred until it returns.
@@ -63,6 +65,12 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     erzeugeSteuerelemente();
 
     stand_.Aktivität = [this] {
+        // A screen shows at most one frame per 16 ms: more turns of the event
+        // loop would only slow the search down many times over.
+        if (aktivitätsUhr_.isValid() && aktivitätsUhr_.elapsed() < 16) {
+            return;
+        }
+        aktivitätsUhr_.start();
         if (!stand_.Farben) {
             QString ziffern = QStringLiteral(" ");
             for (int f = 0; f < stand_.AnzahlFelder; ++f) {
@@ -70,9 +78,9 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
             }
             Zugfeld_->setText(ziffern);
         } else {
-            ui::setzeHintergrund(Zugfeld_,
-                                 ui::PaletteFarbe(stand_.Farbtabelle.at(
-                                     static_cast<std::size_t>(zufall_.Symbol(stand_.AnzahlFarben)))));
+            ui::setzeHintergrund(
+                Zugfeld_, ui::PaletteFarbe(stand_.Farbtabelle.at(
+                              static_cast<std::size_t>(zufall_.Symbol(stand_.AnzahlFarben)))));
         }
         QCoreApplication::processEvents();
     };
@@ -141,9 +149,8 @@ void frmQuorbix::erzeugeSteuerelemente() {
                                 Systemfarbe(QPalette::ButtonText)));
     lblSchwarz_[0]->hide();
     const QColor hervorText = Systemfarbe(QPalette::HighlightedText);
-    lblWeiße_.push_back(label(zentrale_, QStringLiteral("lblWeiße(0)"),
-                              twRect(8520, 360, 195, 195), QStringLiteral(" "),
-                              LabelArt{8.25, false}, hervorText, hervorText));
+    lblWeiße_.push_back(label(zentrale_, QStringLiteral("lblWeiße(0)"), twRect(8520, 360, 195, 195),
+                              QStringLiteral(" "), LabelArt{8.25, false}, hervorText, hervorText));
     lblWeiße_[0]->hide();
 
     fraComp_ = new QGroupBox(zentrale_);
@@ -161,9 +168,9 @@ void frmQuorbix::erzeugeSteuerelemente() {
     Line1_->setFrameShadow(QFrame::Sunken);
     Line1_->setGeometry(0, ui::tw(765) - 1, ui::tw(5040), 2);
     for (int f = 0; f < MaxFelder; ++f) {
-        lblMen_[f] = label(fraComp_, ui::Elementname("lblMen", f),
-                           twRect(120 + 600 * f, 840, 375, 375), QStringLiteral("1"), zelle,
-                           knopfFläche);
+        lblMen_[f] =
+            label(fraComp_, ui::Elementname("lblMen", f), twRect(120 + 600 * f, 840, 375, 375),
+                  QStringLiteral("1"), zelle, knopfFläche);
         updM_[f] = new Drehfeld(fraComp_);
         updM_[f]->setObjectName(ui::Elementname("updM", f));
         updM_[f]->setGeometry(twRect(480 + 600 * f, 840, 270, 375));
@@ -310,15 +317,14 @@ void frmQuorbix::Start() {
     texLösung_->setText(mensch ? QStringLiteral(" Dein 1.Versuch !")
                                : QStringLiteral(" Deine Kombination ?"));
     cmdFertig_[0]->setText(mensch ? QStringLiteral("Weiter") : QStringLiteral("Start"));
-    cmdFertig_[1]->setText(mensch ? QStringLiteral("Auf- lösung")
-                                  : QStringLiteral("Alle richtig"));
+    cmdFertig_[1]->setText(mensch ? QStringLiteral("Auf- lösung") : QStringLiteral("Alle richtig"));
     updSchw_->setEnabled(false);
     updWeiß_->setEnabled(false);
     Zugfeld_->setText(QString());
     ui::setzeHintergrund(Zugfeld_, Qt::white);
-    fraComp_->setTitle(fraComp_->title() + QString::number(farben) +
-                       (farben == 1 ? QStringLiteral(" Farbe/Zahl")
-                                    : QStringLiteral(" Farben/Zahlen")));
+    fraComp_->setTitle(
+        fraComp_->title() + QString::number(farben) +
+        (farben == 1 ? QStringLiteral(" Farbe/Zahl") : QStringLiteral(" Farben/Zahlen")));
     fraComp_->move(ui::tw(2600 + 380 * felder), fraComp_->y());
     for (int i : {1, 3, 4, 5}) {
         cmdFertig_[i]->setEnabled(false);
@@ -604,6 +610,7 @@ void frmQuorbix::sucheNächstenZug() {
     }
     cmdFertig_[5]->setEnabled(true);
     sucheLäuft_ = true;
+    aktivitätsUhr_.invalidate();
     const Suchausgang ausgang = stand_.Suche();
     sucheLäuft_ = false;
     for (int i = 0; i < 5; ++i) {
@@ -661,8 +668,7 @@ void frmQuorbix::Computersieg() {
 void frmQuorbix::hilfe() {
     Reihe code{};
     for (int p = 1; p <= stand_.AnzahlFelder; ++p) {
-        const QString text =
-            stand_.Farben ? ui::Tag(lblMen_[p - 1]) : lblKomb1_[p - 1]->text();
+        const QString text = stand_.Farben ? ui::Tag(lblMen_[p - 1]) : lblKomb1_[p - 1]->text();
         code[p] = TextGanzzahl(text.toStdString());
     }
     stand_.ZähleGegen(code);
@@ -751,7 +757,9 @@ void frmQuorbix::mnuInfo_Click() {
     // The about box follows.
 }
 
-void frmQuorbix::mnuEnde_Click() { close(); }
+void frmQuorbix::mnuEnde_Click() {
+    close();
+}
 
 void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     if (handlerTiefe_ > 0) {

@@ -7,6 +7,7 @@
 #include "rules/Zufall.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <vector>
@@ -86,6 +87,7 @@ private:
     quorbix::Spielstand stand_;
     quorbix::Zufall zufall_;
     bool sucheLäuft_ = false;
+    QElapsedTimer aktivitätsUhr_;
     bool endeAngefordert_ = false;
     int handlerTiefe_ = 0;
 

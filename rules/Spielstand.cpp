@@ -123,7 +123,9 @@ void Spielstand::KandidatAlsZug() {
     Kombination[Zug] = Kombination[0];
 }
 
-void Spielstand::KandidatAusZug(int zug) { Kombination[0] = Kombination[zug]; }
+void Spielstand::KandidatAusZug(int zug) {
+    Kombination[0] = Kombination[zug];
+}
 
 void Spielstand::AntwortZurücknehmen() {
     ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);

@@ -6,7 +6,9 @@
 
 namespace quorbix {
 
-Zufall::Zufall() { Randomize(); }
+Zufall::Zufall() {
+    Randomize();
+}
 
 double Zufall::SekundenSeitMitternacht() {
     using namespace std::chrono;
@@ -14,12 +16,13 @@ double Zufall::SekundenSeitMitternacht() {
     const std::time_t t = system_clock::to_time_t(jetzt);
     std::tm lokal{};
     localtime_r(&t, &lokal);
-    const auto bruchteil =
-        duration_cast<microseconds>(jetzt.time_since_epoch()).count() % 1000000;
+    const auto bruchteil = duration_cast<microseconds>(jetzt.time_since_epoch()).count() % 1000000;
     return lokal.tm_hour * 3600.0 + lokal.tm_min * 60.0 + lokal.tm_sec + bruchteil / 1e6;
 }
 
-void Zufall::Randomize() { Randomize(SekundenSeitMitternacht()); }
+void Zufall::Randomize() {
+    Randomize(SekundenSeitMitternacht());
+}
 
 void Zufall::Randomize(double startwert) {
     generator_.seed(std::bit_cast<std::uint64_t>(startwert));

@@ -22,7 +22,9 @@ public:
     double Rnd();
 
     // 1 + the integer part of r * n: a symbol 1..n.
-    std::int16_t Symbol(int n) { return static_cast<std::int16_t>(1 + static_cast<int>(Rnd() * n)); }
+    std::int16_t Symbol(int n) {
+        return static_cast<std::int16_t>(1 + static_cast<int>(Rnd() * n));
+    }
 
     // Integer 0..n-1 drawn the same way.
     int Bis(int n) { return static_cast<int>(Rnd() * n); }

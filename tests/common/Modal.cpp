@@ -11,8 +11,7 @@
 
 namespace testhilfe {
 
-int beiModal(const std::function<void()>& aktion,
-             const std::function<void(QWidget*)>& bearbeite) {
+int beiModal(const std::function<void()>& aktion, const std::function<void(QWidget*)>& bearbeite) {
     int anzahl = 0;
     QTimer wecker;
     wecker.setInterval(1);
@@ -26,8 +25,7 @@ int beiModal(const std::function<void()>& aktion,
         if (w == zuletzt) {
             // Not closed by the handler: a safety net so a broken test ends.
             if (seit.elapsed() > 20000) {
-                ADD_FAILURE() << "modal window was not closed: "
-                              << w->objectName().toStdString();
+                ADD_FAILURE() << "modal window was not closed: " << w->objectName().toStdString();
                 if (auto* d = qobject_cast<QDialog*>(w)) {
                     d->done(0);
                 } else {

@@ -13,8 +13,7 @@ namespace testhilfe {
 
 // Runs `aktion`; each modal widget that opens meanwhile is passed to
 // `bearbeite`, which must close it. Returns how many were handled.
-int beiModal(const std::function<void()>& aktion,
-             const std::function<void(QWidget*)>& bearbeite);
+int beiModal(const std::function<void()>& aktion, const std::function<void(QWidget*)>& bearbeite);
 
 struct Meldung {
     QString titel;
