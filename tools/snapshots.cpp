@@ -1,0 +1,129 @@
+// Renders the windows in their characteristic states to PNG files, so that
+// anyone can look at the program without a display:
+//     build/snapshots [folder]      (default: screenshots/ beside the program)
+
+#include "mainwindow/frmQuorbix.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QDir ziel;
+int fehler = 0;
+
+void speichere(QWidget* w, const QString& name) {
+    QApplication::processEvents();
+    const QString datei = ziel.filePath(name + QStringLiteral(".png"));
+    if (!w->grab().save(datei)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(datei));
+        ++fehler;
+        return;
+    }
+    std::printf("%s\n", qPrintable(datei));
+}
+
+// Closes every message box that a step opens, so the pictures show the board.
+void ohneMeldungen(const std::function<void()>& schritt) {
+    QTimer wecker;
+    QObject::connect(&wecker, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            w->close();
+        }
+    });
+    wecker.start(5);
+    schritt();
+}
+
+void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int farbenZahl, int felder) {
+    f.Lösch();
+    f.setFarben(farben);
+    f.setMensch(mensch);
+    f.setAnzahlFarben(static_cast<std::int16_t>(farbenZahl));
+    f.setAnzahlFelder(static_cast<std::int16_t>(felder));
+    f.Start();
+}
+
+void stelle(frmQuorbix& f, const char* name, int wert) {
+    if (auto* s = f.findChild<QAbstractSpinBox*>(QString::fromUtf8(name))) {
+        s->setProperty("value", wert);
+    }
+}
+
+void setzeEingabe(frmQuorbix& f, std::initializer_list<int> symbole) {
+    int i = 0;
+    for (int s : symbole) {
+        stelle(f, qPrintable(QStringLiteral("updM(%1)").arg(i++)), s);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ziel.setPath(
+        argc > 1
+            ? QString::fromLocal8Bit(argv[1])
+            : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("screenshots")));
+    QDir().mkpath(ziel.absolutePath());
+
+    frmQuorbix f;
+    // Fixed draws so the pictures are the same every time.
+    std::uint32_t zustand = 12345;
+    f.Zufallsgenerator().setzeQuelle([&zustand] {
+        zustand = zustand * 1664525u + 1013904223u;
+        return (zustand >> 8) / static_cast<double>(1u << 24);
+    });
+    f.show();
+    f.Start();
+    speichere(&f, QStringLiteral("main-start"));
+
+    // The human guesses: three guesses with their pegs.
+    setzeEingabe(f, {1, 2, 3, 4});
+    f.cmdFertig_Click(0);
+    f.cmdFertig_Click(0);
+    setzeEingabe(f, {2, 2, 5, 6});
+    f.cmdFertig_Click(0);
+    setzeEingabe(f, {3, 1, 6, 5});
+    f.cmdFertig_Click(0);
+    speichere(&f, QStringLiteral("main-guesses"));
+
+    neuesSpiel(f, false, true, 6, 4);
+    setzeEingabe(f, {1, 2, 3, 4});
+    f.cmdFertig_Click(0);
+    f.cmdFertig_Click(0);
+    setzeEingabe(f, {4, 3, 2, 1});
+    f.cmdFertig_Click(0);
+    speichere(&f, QStringLiteral("main-numbers"));
+
+    neuesSpiel(f, true, true, 8, 8);
+    speichere(&f, QStringLiteral("main-8x8"));
+
+    neuesSpiel(f, true, false, 6, 4);
+    setzeEingabe(f, {2, 4, 4, 6});
+    speichere(&f, QStringLiteral("computer-start"));
+    f.cmdFertig_Click(0);
+    // Answer honestly through the spinners, as a player would.
+    for (int zug = 0; zug < 2; ++zug) {
+        f.cmdFertig_Click(3); // "Hilfe" counts the answer
+        ohneMeldungen([&] { f.cmdFertig_Click(0); });
+    }
+    speichere(&f, QStringLiteral("computer-guessing"));
+
+    neuesSpiel(f, false, false, 8, 5);
+    setzeEingabe(f, {3, 1, 4, 1, 5});
+    f.cmdFertig_Click(0);
+    f.cmdFertig_Click(3);
+    ohneMeldungen([&] { f.cmdFertig_Click(0); });
+    speichere(&f, QStringLiteral("computer-numbers"));
+
+    return fehler == 0 ? 0 : 1;
+}
