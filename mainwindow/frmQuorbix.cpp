@@ -1,5 +1,6 @@
 #include "mainwindow/frmQuorbix.h"
 
+#include "dialogs/frmEinstellungen.h"
 #include "mainwindow/Drehfeld.h"
 #include "mainwindow/Knopf.h"
 #include "mainwindow/Meldung.h"
@@ -748,7 +749,8 @@ void frmQuorbix::updM_Change(int Index) {
 
 void frmQuorbix::einstellungen() {
     Lösch();
-    // The settings dialog follows.
+    frmEinstellungen dialog(*this);
+    dialog.exec();
 }
 
 // ---------------------------------------------------------------- menus

@@ -1,0 +1,142 @@
+#include "dialogs/frmEinstellungen.h"
+
+#include "dialogs/Zentrieren.h"
+#include "mainwindow/Drehfeld.h"
+#include "mainwindow/Steuerelemente.h"
+#include "mainwindow/frmQuorbix.h"
+#include "rules/Zahlen.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using ui::twRect;
+
+namespace {
+
+// Both counts run from 1 to 8: the main window has eight entry, solution and
+// legend cells and eight colours.
+constexpr int Kleinste = 1;
+constexpr int Größte = 8;
+
+} // namespace
+
+frmEinstellungen::frmEinstellungen(frmQuorbix& spiel)
+    : QDialog(&spiel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      spiel_(spiel) {
+    setObjectName(QStringLiteral("frmEinstellungen"));
+    setWindowTitle(QStringLiteral("Einstellungen"));
+    setModal(true);
+    setFont(ui::Schrift(9.75));
+    resize(ui::tw(5475), ui::tw(4650));
+    erzeugeSteuerelemente();
+    Form_Load();
+}
+
+void frmEinstellungen::erzeugeSteuerelemente() {
+    const auto rahmen = [this](const char* name, const QString& titel, const QRect& lage) {
+        auto* f = new QGroupBox(titel, this);
+        f->setObjectName(QString::fromUtf8(name));
+        f->setGeometry(lage);
+        return f;
+    };
+    const auto option = [](QWidget* eltern, const char* name, const QString& text,
+                           const QRect& lage) {
+        auto* o = new QRadioButton(text, eltern);
+        o->setObjectName(QString::fromUtf8(name));
+        o->setGeometry(lage);
+        return o;
+    };
+    const auto zähler = [](QWidget* eltern, const char* name, const QRect& lage, QLabel* zahl) {
+        auto* d = new Drehfeld(eltern);
+        d->setObjectName(QString::fromUtf8(name));
+        d->setGeometry(lage);
+        d->setMinimum(Kleinste);
+        d->setMaximum(Größte);
+        d->binde(zahl, Drehfeld::Bindung::Beschriftung);
+        return d;
+    };
+    const ui::LabelArt text{9.75, true, false, ui::Ausrichtung::Mitte};
+    const ui::LabelArt textLinks{9.75, true, false, ui::Ausrichtung::Links};
+    const ui::LabelArt zahl{9.75, true, true, ui::Ausrichtung::Mitte};
+
+    // Each frame makes its pair of option buttons one exclusive group.
+    fraRaten_ = rahmen("fraRaten", QStringLiteral("Wer rät ?"), twRect(360, 240, 3855, 1095));
+    optComputer_ =
+        option(fraRaten_, "optComputer", QStringLiteral("  Computer"), twRect(240, 480, 1695, 255));
+    optMensch_ =
+        option(fraRaten_, "optMensch", QStringLiteral("   Mensch"), twRect(2040, 480, 1695, 255));
+
+    fraWas_ = rahmen("fraWas", QStringLiteral("Was ?"), twRect(360, 1680, 3855, 1215));
+    optFarben_ =
+        option(fraWas_, "optFarben", QStringLiteral("  Farben"), twRect(240, 600, 1455, 255));
+    optZahlen_ =
+        option(fraWas_, "optZahlen", QStringLiteral("   Zahlen"), twRect(2040, 600, 1695, 255));
+
+    fraFelder_ = rahmen("fraFelder", QString(), twRect(360, 3240, 3855, 1335));
+    lblAnFelder_ =
+        ui::neuesLabel(fraFelder_, QStringLiteral("lblAnFelder"), twRect(120, 240, 2775, 255),
+                       QStringLiteral("Anzahl Felder pro Reihe :"), text);
+    lblFelder_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFelder"),
+                                twRect(2880, 240, 345, 375), QString(), zahl);
+    upd1_ = zähler(fraFelder_, "upd1", twRect(3240, 240, 270, 375), lblFelder_);
+    lblFarbenZahlen_ =
+        ui::neuesLabel(fraFelder_, QStringLiteral("lblFarbenZahlen"), twRect(120, 840, 2895, 255),
+                       QStringLiteral(" Anzahl Farben/Zahlen     :"), textLinks);
+    lblFaZa_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFaZa"), twRect(2880, 840, 345, 375),
+                              QString(), zahl);
+    upd2_ = zähler(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_);
+    // The number labels lie on top of the caption labels they overlap.
+    lblFelder_->raise();
+    lblFaZa_->raise();
+    upd1_->raise();
+    upd2_->raise();
+
+    cmdOkay_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOkay_->setObjectName(QStringLiteral("cmdOkay"));
+    cmdOkay_->setGeometry(twRect(4440, 2040, 855, 375));
+    cmdOkay_->setDefault(true);
+    connect(cmdOkay_, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
+
+    setTabOrder(cmdOkay_, optComputer_);
+    setTabOrder(optComputer_, optMensch_);
+    setTabOrder(optMensch_, optFarben_);
+    setTabOrder(optFarben_, optZahlen_);
+    setTabOrder(optZahlen_, upd1_);
+    setTabOrder(upd1_, upd2_);
+    cmdOkay_->setFocus();
+}
+
+void frmEinstellungen::Form_Load() {
+    (spiel_.Mensch() ? optMensch_ : optComputer_)->setChecked(true);
+    (spiel_.Farben() ? optFarben_ : optZahlen_)->setChecked(true);
+    upd2_->setzeGebundenenText(QString::number(spiel_.AnzahlFarben()));
+    upd1_->setzeGebundenenText(QString::number(spiel_.AnzahlFelder()));
+}
+
+void frmEinstellungen::cmdOkay_Click() {
+    // Once taken over, a second OK (or a late close request) must not lay out
+    // a second game on top of the first.
+    if (übernommen_) {
+        return;
+    }
+    übernommen_ = true;
+    spiel_.setMensch(!optComputer_->isChecked());
+    spiel_.setFarben(optFarben_->isChecked());
+    spiel_.setAnzahlFarben(quorbix::TextGanzzahl(lblFaZa_->text().toStdString()));
+    spiel_.setAnzahlFelder(quorbix::TextGanzzahl(lblFelder_->text().toStdString()));
+    accept();
+    spiel_.Start();
+}
+
+void frmEinstellungen::reject() {
+    cmdOkay_Click();
+}
+
+void frmEinstellungen::showEvent(QShowEvent* ereignis) {
+    dialoge::zentriereAufBildschirm(this);
+    QDialog::showEvent(ereignis);
+}

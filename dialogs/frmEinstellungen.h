@@ -1,0 +1,54 @@
+#pragma once
+// The settings dialog: who guesses, colours or numbers, and the two counts.
+// It reads the main window's settings when it opens and, on OK, writes them
+// back and starts a new game there.
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class Drehfeld;
+class frmQuorbix;
+
+class frmEinstellungen : public QDialog {
+    Q_OBJECT
+
+public:
+    // Owned by the main window; the controls are filled from its settings.
+    explicit frmEinstellungen(frmQuorbix& spiel);
+
+    // OK, Enter and Escape: take over the settings, close, start a new game.
+    void cmdOkay_Click();
+
+public slots:
+    // The board was cleared before the dialog opened, so there is no game to
+    // go back to: closing through the title bar takes the settings like OK.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    void erzeugeSteuerelemente();
+    void Form_Load();
+
+    frmQuorbix& spiel_;
+    bool übernommen_ = false;
+
+    QGroupBox* fraRaten_ = nullptr;
+    QRadioButton* optComputer_ = nullptr;
+    QRadioButton* optMensch_ = nullptr;
+    QGroupBox* fraWas_ = nullptr;
+    QRadioButton* optFarben_ = nullptr;
+    QRadioButton* optZahlen_ = nullptr;
+    QGroupBox* fraFelder_ = nullptr;
+    QLabel* lblAnFelder_ = nullptr;
+    QLabel* lblFelder_ = nullptr;
+    Drehfeld* upd1_ = nullptr;
+    QLabel* lblFarbenZahlen_ = nullptr;
+    QLabel* lblFaZa_ = nullptr;
+    Drehfeld* upd2_ = nullptr;
+    QPushButton* cmdOkay_ = nullptr;
+};

@@ -1,0 +1,66 @@
+// How the dialogs look: no caption is cut off by its control. With
+// QUORBIX_BILDER set to a folder, the dialogs are also saved there as PNG.
+
+#include "dialogs/frmEinstellungen.h"
+#include "mainwindow/frmQuorbix.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+void speichere(QWidget* fenster, const QString& datei) {
+    const QString ordner = qEnvironmentVariable("QUORBIX_BILDER");
+    if (ordner.isEmpty()) {
+        return;
+    }
+    QDir().mkpath(ordner);
+    EXPECT_TRUE(fenster->grab().save(QDir(ordner).filePath(datei)));
+}
+
+// Width the caption of a control needs beside whatever else the control draws.
+int benötigteBreite(const QWidget* c) {
+    const QFontMetrics maße(c->font());
+    if (auto* o = qobject_cast<const QRadioButton*>(c)) {
+        const QStyle* s = o->style();
+        return s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o) +
+               s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o) +
+               maße.horizontalAdvance(o->text());
+    }
+    if (auto* l = qobject_cast<const QLabel*>(c)) {
+        return maße.horizontalAdvance(l->text()) + 2 * l->frameWidth();
+    }
+    if (auto* k = qobject_cast<const QAbstractButton*>(c)) {
+        return maße.horizontalAdvance(k->text());
+    }
+    if (auto* g = qobject_cast<const QGroupBox*>(c)) {
+        return maße.horizontalAdvance(g->title());
+    }
+    return 0;
+}
+
+TEST(Ansicht, settingsDialogShowsEveryCaptionWhole) {
+    frmQuorbix spiel;
+    frmEinstellungen d(spiel);
+    d.show();
+    for (QWidget* c : d.findChildren<QWidget*>()) {
+        if (c->objectName().startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        const QFontMetrics maße(c->font());
+        EXPECT_LE(benötigteBreite(c), c->width()) << c->objectName().toStdString();
+        if (qobject_cast<QLabel*>(c) != nullptr || qobject_cast<QAbstractButton*>(c) != nullptr) {
+            EXPECT_LE(maße.height(), c->height()) << c->objectName().toStdString();
+        }
+    }
+    speichere(&d, QStringLiteral("frmEinstellungen.png"));
+    d.done(0);
+}
+
+} // namespace
