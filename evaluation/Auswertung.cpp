@@ -1,0 +1,479 @@
+#include "evaluation/Auswertung.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdlib>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace quorbix {
+
+void Zugliste::setze(std::uint32_t nummer, int züge) {
+    if (züge >= Groß) {
+        groß_[nummer] = züge;
+        werte_[nummer] = Groß;
+    } else {
+        werte_[nummer] = static_cast<std::uint8_t>(züge);
+    }
+}
+
+unsigned Bilanz::zähle(int züge) {
+    unsigned geändert = 0;
+    if (Codes == 0 || züge < Minimum) {
+        Minimum = züge;
+        geändert |= 1U;
+    }
+    if (Codes == 0 || züge > Maximum) {
+        Maximum = züge;
+        geändert |= 2U;
+    }
+    Summe += züge;
+    ++Codes;
+    return geändert;
+}
+
+std::int64_t Bilanz::MittelZehntel() const {
+    if (Codes == 0) {
+        return 0;
+    }
+    // Exact: 10 * Summe / Codes, halves to the even neighbour.
+    const std::int64_t zähler = 10 * Summe;
+    const std::int64_t nenner = Codes;
+    std::int64_t q = zähler / nenner;
+    const std::int64_t rest2 = 2 * (zähler % nenner);
+    if (rest2 > nenner || (rest2 == nenner && q % 2 != 0)) {
+        ++q;
+    }
+    return q;
+}
+
+namespace {
+
+// A code packed into 32 bits: field k in the k-th nibble from the bottom, so
+// that comparing packed codes compares them in counting order. Unused fields
+// are 0.
+using Gepackt = std::uint32_t;
+
+Gepackt packe(const Reihe& reihe, int felder) {
+    Gepackt p = 0;
+    for (int k = felder; k >= 1; --k) {
+        p = (p << 4) | static_cast<Gepackt>(reihe[k] & 0xF);
+    }
+    return p;
+}
+
+// Symbol counts of four packed fields, one byte per symbol 1..8; other values
+// match no symbol and are not counted.
+const std::array<std::uint64_t, 65536>& Anzahltafel() {
+    static const auto tafel = [] {
+        std::array<std::uint64_t, 65536> t{};
+        for (std::uint32_t x = 0; x < 65536; ++x) {
+            std::uint64_t h = 0;
+            for (int k = 0; k < 4; ++k) {
+                const std::uint32_t s = (x >> (4 * k)) & 0xF;
+                if (s >= 1 && s <= 8) {
+                    h += std::uint64_t{1} << (8 * (s - 1));
+                }
+            }
+            t[x] = h;
+        }
+        return t;
+    }();
+    return tafel;
+}
+
+inline std::uint64_t anzahlen(const std::array<std::uint64_t, 65536>& tafel, Gepackt c) {
+    return tafel[c & 0xFFFF] + tafel[c >> 16];
+}
+
+// Sum over the symbols of the smaller count: black plus white.
+inline unsigned gemeinsame(std::uint64_t a, std::uint64_t b) {
+    constexpr std::uint64_t H = 0x8080808080808080ULL;
+    const std::uint64_t d = (a | H) - b;            // no byte borrows: counts are at most 8
+    const std::uint64_t ab = ((d & H) >> 7) * 0xFF; // bytes where a >= b
+    const std::uint64_t min = (b & ab) | (a & ~ab);
+    return static_cast<unsigned>((min * 0x0101010101010101ULL) >> 56);
+}
+
+inline unsigned schwarze(Gepackt a, Gepackt b, int felder) {
+    const Gepackt x = a ^ b;
+    const Gepackt ungleich = (x | (x >> 1) | (x >> 2) | (x >> 3)) & 0x11111111U;
+    // One bit per differing field at the bottom of its nibble; the
+    // multiplication adds them up in the top nibble.
+    return static_cast<unsigned>(felder) - ((ungleich * 0x11111111U) >> 28);
+}
+
+// A large array left uninitialised, on huge pages where the system offers
+// them: a run over 16.7 million codes touches every page of it.
+template <class T> class Puffer {
+public:
+    explicit Puffer(std::size_t anzahl) {
+        constexpr std::size_t Seite = std::size_t{2} << 20;
+        const std::size_t bytes = (anzahl * sizeof(T) + Seite - 1) / Seite * Seite;
+        daten_ = static_cast<T*>(std::aligned_alloc(Seite, bytes == 0 ? Seite : bytes));
+        if (daten_ == nullptr) {
+            throw std::bad_alloc();
+        }
+#if defined(MADV_HUGEPAGE)
+        madvise(daten_, bytes, MADV_HUGEPAGE);
+#endif
+    }
+    ~Puffer() {
+        std::free(daten_);
+    }
+    Puffer(const Puffer&) = delete;
+    Puffer& operator=(const Puffer&) = delete;
+
+    T& operator[](std::size_t i) {
+        return daten_[i];
+    }
+    const T& operator[](std::size_t i) const {
+        return daten_[i];
+    }
+
+private:
+    T* daten_;
+};
+
+constexpr unsigned Antworten = 81; // black * 9 + (black + white)
+
+inline unsigned antwortNummer(unsigned schwarz, unsigned gesamt) {
+    return schwarz * 9 + gesamt;
+}
+
+} // namespace
+
+// Games with fixed opening rows: the code space split into parts of codes
+// that received the same answers. Each part is a contiguous range of
+// `codes`; the ranges still to be split wait in a heap, smallest first code
+// on top.
+struct Auswertung::Teile {
+    struct Teil {
+        Gepackt erster; // smallest member
+        std::uint32_t anfang;
+        std::uint32_t länge;
+        int tiefe;       // moves played
+        unsigned puffer; // which of the two code arrays holds the part
+    };
+    // Parts this small are split to the end at once instead of waiting.
+    static constexpr std::uint32_t Klein = 64;
+
+    int felder;
+    std::vector<Gepackt> öffnung;
+    const std::array<std::uint64_t, 65536>& tafel = Anzahltafel();
+    // Splitting a part moves its groups to the same places of the other
+    // array.
+    std::array<Puffer<Gepackt>, 2> codes;
+    Puffer<std::uint8_t> antworten;
+    std::vector<std::uint32_t> nummerUnten, nummerOben;
+    std::vector<Teil> haufen;
+    Zugliste& züge;
+
+    Teile(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Eröffnung& e, Zugliste& zl)
+        : felder(AnzahlFelder), codes{Puffer<Gepackt>(zl.size()), Puffer<Gepackt>(zl.size())},
+          antworten(zl.size()), nummerUnten(65536), nummerOben(65536), züge(zl) {
+        for (const Reihe& r : e.Reihen) {
+            öffnung.push_back(packe(r, felder));
+        }
+        // Code numbers from the two halves of a packed code.
+        for (std::uint32_t x = 0; x < 65536; ++x) {
+            std::uint32_t unten = 0;
+            std::uint32_t oben = 0;
+            std::uint32_t stelle = 1;
+            for (int k = 0; k < 8; ++k) {
+                const std::uint32_t d = (x >> (4 * (k % 4))) & 0xF;
+                if (k < felder && d >= 1) {
+                    (k < 4 ? unten : oben) += (d - 1) * stelle;
+                }
+                if (k < felder) {
+                    stelle *= static_cast<std::uint32_t>(AnzahlFarben);
+                }
+            }
+            nummerUnten[x] = unten;
+            nummerOben[x] = oben;
+        }
+        // Every code, in counting order.
+        Reihe r{};
+        for (int k = 1; k <= felder; ++k) {
+            r[k] = 1;
+        }
+        const std::uint32_t alle = zl.size();
+        for (std::uint32_t i = 0; i < alle; ++i) {
+            codes[0][i] = packe(r, felder);
+            for (int p = 1; p <= felder; ++p) {
+                if (++r[p] <= AnzahlFarben) {
+                    break;
+                }
+                r[p] = 1;
+            }
+        }
+        behandle(Teil{codes[0][0], 0, alle, 0, 0});
+    }
+
+    std::uint32_t nummer(Gepackt c) const { return nummerUnten[c & 0xFFFF] + nummerOben[c >> 16]; }
+
+    static bool später(const Teil& a, const Teil& b) { return a.erster > b.erster; }
+
+    void behandle(const Teil& t) {
+        const bool offen = t.tiefe >= static_cast<int>(öffnung.size());
+        if (offen && t.länge == 1) {
+            züge.setze(nummer(t.erster), t.tiefe + 1);
+        } else if (offen && t.länge == 2) {
+            // The first is guessed next; the other is all that is left.
+            const Gepackt anderer = codes[t.puffer][t.anfang + 1];
+            züge.setze(nummer(t.erster), t.tiefe + 1);
+            züge.setze(nummer(anderer), t.tiefe + 2);
+        } else if (t.länge <= Klein) {
+            teile(t);
+        } else {
+            haufen.push_back(t);
+            std::push_heap(haufen.begin(), haufen.end(), später);
+        }
+    }
+
+    // Scratch of `teile`, per answer; only the answers that occurred are
+    // touched and cleared again.
+    std::array<std::uint32_t, Antworten> anzahl{};
+    std::array<std::uint32_t, Antworten> nächster{};
+
+    // Plays the part's next guess and splits the rest of it by the answers.
+    // Parts keep the counting order, so a part's first code is its smallest.
+    void teile(const Teil& t) {
+        const Gepackt zug = t.tiefe < static_cast<int>(öffnung.size())
+                                ? öffnung[static_cast<std::size_t>(t.tiefe)]
+                                : t.erster;
+        const std::uint64_t zugAnzahlen = anzahlen(tafel, zug);
+        std::array<std::uint64_t, 2> vorhanden{};
+        const std::uint32_t ende = t.anfang + t.länge;
+        Puffer<Gepackt>& von = codes[t.puffer];
+        for (std::uint32_t i = t.anfang; i < ende; ++i) {
+            const Gepackt c = von[i];
+            const unsigned a = antwortNummer(schwarze(c, zug, felder),
+                                             gemeinsame(anzahlen(tafel, c), zugAnzahlen));
+            antworten[i] = static_cast<std::uint8_t>(a);
+            ++anzahl[a];
+            vorhanden[a >> 6] |= std::uint64_t{1} << (a & 63);
+        }
+        // The answers that occurred, in ascending order, and where their
+        // groups begin.
+        std::array<std::uint8_t, Antworten> liste;
+        std::array<std::uint32_t, Antworten> anfang;
+        unsigned n = 0;
+        std::uint32_t pos = 0;
+        for (unsigned w = 0; w < 2; ++w) {
+            for (std::uint64_t bits = vorhanden[w]; bits != 0; bits &= bits - 1) {
+                const unsigned a = 64 * w + static_cast<unsigned>(std::countr_zero(bits));
+                liste[n] = static_cast<std::uint8_t>(a);
+                anfang[n] = t.anfang + pos;
+                nächster[a] = t.anfang + pos;
+                pos += anzahl[a];
+                ++n;
+            }
+        }
+        // Group the range by answer into the other array.
+        unsigned nach = t.puffer;
+        if (n > 1) {
+            nach = 1 - t.puffer;
+            Puffer<Gepackt>& ziel = codes[nach];
+            for (std::uint32_t i = t.anfang; i < ende; ++i) {
+                ziel[nächster[antworten[i]]++] = von[i];
+            }
+        }
+        const unsigned gefunden =
+            antwortNummer(static_cast<unsigned>(felder), static_cast<unsigned>(felder));
+        std::array<Teil, Antworten> neue;
+        unsigned m = 0;
+        for (unsigned k = 0; k < n; ++k) {
+            const unsigned a = liste[k];
+            if (a == gefunden) {
+                züge.setze(nummer(zug), t.tiefe + 1);
+            } else {
+                neue[m++] = Teil{codes[nach][anfang[k]], anfang[k], anzahl[a], t.tiefe + 1, nach};
+            }
+            anzahl[a] = 0;
+        }
+        // The scratch is free again: small parts may be split right away.
+        for (unsigned k = 0; k < m; ++k) {
+            behandle(neue[k]);
+        }
+    }
+
+    // Splits parts until the move count of `nr` is known. The part on top
+    // holds the smallest code not yet known, so codes become known in order.
+    void löse(std::uint32_t nr) {
+        while (!züge.bekannt(nr)) {
+            std::pop_heap(haufen.begin(), haufen.end(), später);
+            const Teil t = haufen.back();
+            haufen.pop_back();
+            teile(t);
+        }
+    }
+};
+
+// Strategy 4: every code is a game of its own. The next guess is found by a
+// depth-first search over the fields from the most significant one (the
+// last), skipping every block of codes whose fixed fields already rule out
+// one of the answers.
+struct Auswertung::Einzelspiele {
+    struct Zug {
+        Reihe feld{};
+        std::array<int, MaxFarben + 1> anzahl{}; // symbol counts; other values ignored
+        int schwarz = 0;
+        int gesamt = 0; // black + white
+    };
+
+    std::int16_t felder;
+    std::int16_t farben;
+    Zufall& zufall;
+    Reihe öffnung{};
+    std::vector<Zug> gespielt;
+    // Search state: the code being built, its symbol counts and, per move,
+    // the black and shared pegs of the fields fixed so far.
+    Reihe start{};
+    Reihe code{};
+    std::array<int, MaxFarben + 1> anzahl{};
+    std::vector<int> schwarzBisher, gesamtBisher;
+
+    Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, Zufall& z)
+        : felder(AnzahlFelder), farben(AnzahlFarben), zufall(z) {}
+
+    Zug zugMitAntwort(const Reihe& zug, const Reihe& geheim) const {
+        Zug z;
+        z.feld = zug;
+        std::array<int, MaxFarben + 1> geheimAnzahl{};
+        for (int k = 1; k <= felder; ++k) {
+            if (zug[k] >= 1 && zug[k] <= MaxFarben) {
+                ++z.anzahl[static_cast<std::size_t>(zug[k])];
+            }
+            ++geheimAnzahl[static_cast<std::size_t>(geheim[k])];
+            if (zug[k] == geheim[k]) {
+                ++z.schwarz;
+            }
+        }
+        for (int s = 1; s <= MaxFarben; ++s) {
+            z.gesamt += std::min(z.anzahl[static_cast<std::size_t>(s)],
+                                 geheimAnzahl[static_cast<std::size_t>(s)]);
+        }
+        return z;
+    }
+
+    int spiele(std::uint32_t nr) {
+        ZieheZufallsreihe(öffnung, felder, farben, zufall);
+        const Reihe geheim = CodeNummer(nr, felder, farben);
+        gespielt.clear();
+        Reihe zug = öffnung;
+        for (int r = 1;; ++r) {
+            Zug z = zugMitAntwort(zug, geheim);
+            if (z.schwarz == felder) {
+                return r;
+            }
+            gespielt.push_back(z);
+            // The search may start behind the last guess, except after the
+            // opening, which is not a candidate.
+            if (r == 1) {
+                start = CodeNummer(0, felder, farben);
+            } else {
+                start = zug;
+                erhöhe(start);
+            }
+            zug = ersteStimmige();
+        }
+    }
+
+    void erhöhe(Reihe& r) const {
+        for (int p = 1; p <= felder; ++p) {
+            if (++r[p] <= farben) {
+                return;
+            }
+            r[p] = 1;
+        }
+    }
+
+    Reihe ersteStimmige() {
+        anzahl.fill(0);
+        schwarzBisher.assign(gespielt.size(), 0);
+        gesamtBisher.assign(gespielt.size(), 0);
+        code = Reihe{};
+        suche(felder, true);
+        return code;
+    }
+
+    // Fixes field k (fields above k are fixed); `eng`: the fields above equal
+    // those of `start`, so field k may not go below start's.
+    bool suche(int k, bool eng) {
+        const int rest = k - 1;
+        const std::size_t m = gespielt.size();
+        for (int v = eng ? start[k] : 1; v <= farben; ++v) {
+            bool möglich = true;
+            for (std::size_t i = 0; i < m && möglich; ++i) {
+                const Zug& z = gespielt[i];
+                const int s = schwarzBisher[i] + (z.feld[k] == v ? 1 : 0);
+                const int g = gesamtBisher[i] + (anzahl[static_cast<std::size_t>(v)] <
+                                                         z.anzahl[static_cast<std::size_t>(v)]
+                                                     ? 1
+                                                     : 0);
+                möglich = s <= z.schwarz && s + rest >= z.schwarz && g <= z.gesamt &&
+                          g + rest >= z.gesamt;
+            }
+            if (!möglich) {
+                continue;
+            }
+            for (std::size_t i = 0; i < m; ++i) {
+                const Zug& z = gespielt[i];
+                schwarzBisher[i] += z.feld[k] == v ? 1 : 0;
+                gesamtBisher[i] +=
+                    anzahl[static_cast<std::size_t>(v)] < z.anzahl[static_cast<std::size_t>(v)] ? 1
+                                                                                                : 0;
+            }
+            ++anzahl[static_cast<std::size_t>(v)];
+            code[k] = static_cast<std::int16_t>(v);
+            if (k == 1 || suche(k - 1, eng && v == start[k])) {
+                return true;
+            }
+            --anzahl[static_cast<std::size_t>(v)];
+            for (std::size_t i = 0; i < m; ++i) {
+                const Zug& z = gespielt[i];
+                schwarzBisher[i] -= z.feld[k] == v ? 1 : 0;
+                gesamtBisher[i] -=
+                    anzahl[static_cast<std::size_t>(v)] < z.anzahl[static_cast<std::size_t>(v)] ? 1
+                                                                                                : 0;
+            }
+        }
+        return false;
+    }
+};
+
+Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::int16_t Strategie,
+                       Zufall& zufall)
+    : züge_(quorbix::AnzahlCodes(AnzahlFelder, AnzahlFarben)) {
+    const Eröffnung e = Eröffnungsreihen(Strategie, AnzahlFelder, AnzahlFarben);
+    if (e.zufällig) {
+        zufall.Randomize();
+        einzeln_ = std::make_unique<Einzelspiele>(AnzahlFelder, AnzahlFarben, zufall);
+    } else {
+        teile_ = std::make_unique<Teile>(AnzahlFelder, AnzahlFarben, e, züge_);
+    }
+}
+
+Auswertung::~Auswertung() = default;
+
+int Auswertung::NächsterCode() {
+    const std::uint32_t nr = erledigt_;
+    if (einzeln_) {
+        züge_.setze(nr, einzeln_->spiele(nr));
+    } else {
+        teile_->löse(nr);
+    }
+    ++erledigt_;
+    if (Fertig()) {
+        teile_.reset();
+        einzeln_.reset();
+    }
+    return züge_[nr];
+}
+
+} // namespace quorbix

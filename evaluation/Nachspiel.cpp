@@ -1,0 +1,169 @@
+#include "evaluation/Nachspiel.h"
+
+#include <stdexcept>
+
+namespace quorbix {
+
+Nachspiel::Nachspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben)
+    : AnzahlFelder(AnzahlFelder), AnzahlFarben(AnzahlFarben), Kombination(MaxZüge + 1),
+      AntwortSchwarz(MaxZüge + 1), AntwortWeiß(MaxZüge + 1) {}
+
+void Nachspiel::Vorbereiten(std::int16_t strategie, Zufall& zufall) {
+    Strategie = strategie;
+    zufall_ = &zufall;
+    for (int k = 1; k <= AnzahlFelder; ++k) {
+        Geheimcode[k] = 1;
+    }
+    const Eröffnung e = Eröffnungsreihen(Strategie, AnzahlFelder, AnzahlFarben);
+    Vorgaben = e.Vorgaben;
+    if (e.zufällig) {
+        zufall.Randomize();
+        return;
+    }
+    for (std::size_t r = 0; r < e.Reihen.size(); ++r) {
+        Kombination[r + 1] = e.Reihen[r];
+    }
+}
+
+int Nachspiel::NächsterCode() {
+    if (Strategie == 4) {
+        ZieheZufallsreihe(Kombination[1], AnzahlFelder, AnzahlFarben, *zufall_);
+    }
+    const int züge = Nachspielen(Vorgaben);
+    NächsterGeheimcode();
+    return züge;
+}
+
+void Nachspiel::sichereZeile(int r) {
+    if (static_cast<std::size_t>(r) >= Kombination.size()) {
+        Kombination.resize(static_cast<std::size_t>(r) + 1);
+        AntwortSchwarz.resize(static_cast<std::size_t>(r) + 1);
+        AntwortWeiß.resize(static_cast<std::size_t>(r) + 1);
+    }
+}
+
+// The answer of move r: counted against the code, the greedy white count
+// consuming a copy of the code.
+void Nachspiel::zähleZug(int r) {
+    const Reihe& zug = Kombination[r];
+    std::int16_t schwarz = 0;
+    for (int k = 1; k <= AnzahlFelder; ++k) {
+        if (zug[k] == Geheimcode[k]) {
+            ++schwarz;
+        }
+    }
+    AntwortSchwarz[r] = schwarz;
+    if (schwarz == AnzahlFelder) {
+        return;
+    }
+    Restreihe = Geheimcode;
+    std::int16_t weiß = 0;
+    for (int i = 1; i <= AnzahlFelder; ++i) {
+        for (int j = 1; j <= AnzahlFelder; ++j) {
+            if (zug[i] != Restreihe[i] && zug[i] == Restreihe[j] && zug[j] != Restreihe[j]) {
+                ++weiß;
+                Restreihe[j] = 0;
+                break;
+            }
+        }
+    }
+    AntwortWeiß[r] = weiß;
+}
+
+int Nachspiel::Nachspielen(std::int16_t vorgaben) {
+    for (int k = 1; k <= AnzahlFelder; ++k) {
+        Kombination[0][k] = 1;
+    }
+    int r = 0;
+    for (;;) {
+        ++r;
+        Prüfzug = r;
+        sichereZeile(r);
+        if (r > vorgaben) {
+            Kombination[r] = Kombination[0];
+        }
+        zähleZug(r);
+        if (AntwortSchwarz[r] == AnzahlFelder) {
+            break;
+        }
+        if (r > vorgaben) {
+            NextNumber();
+        }
+        // The candidate moves on to the first code that agrees with every
+        // answer so far, tested against the newest move first.
+        do {
+            std::int16_t schwarz = 0;
+            std::int16_t weiß = 0;
+            PrüfSchwarze(schwarz);
+            bool passt = schwarz == AntwortSchwarz[Prüfzug];
+            if (passt) {
+                PrüfWeiße(weiß);
+                passt = weiß == AntwortWeiß[Prüfzug];
+            }
+            if (passt) {
+                --Prüfzug;
+            } else {
+                NextNumber();
+                Prüfzug = r;
+            }
+        } while (Prüfzug != 0 && !Abbruch);
+        if (Abbruch) {
+            break;
+        }
+    }
+    return r;
+}
+
+void Nachspiel::NextNumber() {
+    Stelle = 1;
+    for (;;) {
+        ++Kombination[0][Stelle];
+        if (Kombination[0][Stelle] <= AnzahlFarben) {
+            return;
+        }
+        if (Stelle == AnzahlFelder) {
+            throw std::logic_error("STOP");
+        }
+        Kombination[0][Stelle] = 1;
+        ++Stelle;
+    }
+}
+
+void Nachspiel::PrüfSchwarze(std::int16_t& ergebnis) {
+    ergebnis = 0;
+    for (int k = 1; k <= AnzahlFelder; ++k) {
+        if (Kombination[0][k] == Kombination[Prüfzug][k]) {
+            ++ergebnis;
+        }
+    }
+}
+
+void Nachspiel::PrüfWeiße(std::int16_t& ergebnis) {
+    const Reihe& kandidat = Kombination[0];
+    Restreihe = Kombination[Prüfzug];
+    ergebnis = 0;
+    for (int i = 1; i <= AnzahlFelder; ++i) {
+        for (int j = 1; j <= AnzahlFelder; ++j) {
+            if (kandidat[i] != Restreihe[i] && kandidat[i] == Restreihe[j] &&
+                kandidat[j] != Restreihe[j]) {
+                ++ergebnis;
+                Restreihe[j] = 0;
+                break;
+            }
+        }
+    }
+}
+
+void Nachspiel::NächsterGeheimcode() {
+    int p = 1;
+    for (;;) {
+        ++Geheimcode[p];
+        if (Geheimcode[p] <= AnzahlFarben || p == AnzahlFelder) {
+            return;
+        }
+        Geheimcode[p] = 1;
+        ++p;
+    }
+}
+
+} // namespace quorbix

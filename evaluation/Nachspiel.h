@@ -1,0 +1,69 @@
+#pragma once
+// The plain replay of the computer's guessing against a known code: its own
+// arrays and its own black and white counts, stepping the candidate through
+// every code in counting order. It is the reference the fast evaluation
+// (Auswertung) is measured against; a whole code space of 8 fields and 8
+// symbols would take it years.
+
+#include "evaluation/Eroeffnung.h"
+#include "rules/Spielstand.h"
+#include "rules/Zufall.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace quorbix {
+
+class Nachspiel {
+public:
+    // Creates the arrays afresh (all elements 0) for a run.
+    Nachspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben);
+
+    // The start of a run: the first code and the strategy's opening rows;
+    // strategy 4 seeds the generator here, once.
+    void Vorbereiten(std::int16_t Strategie, Zufall& zufall);
+
+    // One code of the run: strategy 4 draws its opening row, the game is
+    // replayed, and Geheimcode steps to the next code. Returns the moves.
+    int NächsterCode();
+    bool Erschöpft() const { return Geheimcode[AnzahlFelder] > AnzahlFarben; }
+
+    // One game against Geheimcode with rows 1..Vorgaben as its opening;
+    // returns the number of moves. A game longer than 14 moves is played to
+    // its end: the rows grow as needed.
+    int Nachspielen(std::int16_t Vorgaben);
+
+    // One step of the candidate (row 0) in counting order. Stepping past the
+    // last code cannot happen in a replay; it throws std::logic_error("STOP").
+    void NextNumber();
+
+    // Black and white count between the candidate and move Prüfzug.
+    void PrüfSchwarze(std::int16_t& ergebnis);
+    void PrüfWeiße(std::int16_t& ergebnis);
+
+    // Steps Geheimcode to the next code; field 1 changes fastest. After the
+    // last code, Geheimcode(AnzahlFelder) stands at AnzahlFarben + 1.
+    void NächsterGeheimcode();
+
+    std::int16_t AnzahlFelder;
+    std::int16_t AnzahlFarben;
+    std::vector<Reihe> Kombination;           // rows 0..14, more if a game needs them
+    std::vector<std::int16_t> AntwortSchwarz; // same rows
+    std::vector<std::int16_t> AntwortWeiß;
+    Reihe Geheimcode{};
+    Reihe Restreihe{};
+    std::int32_t Prüfzug = 0;
+    std::int16_t Stelle = 0;
+    bool Abbruch = false;
+
+    std::int16_t Strategie = 0;
+    std::int16_t Vorgaben = 1;
+
+private:
+    void sichereZeile(int r);
+    void zähleZug(int r);
+
+    Zufall* zufall_ = nullptr;
+};
+
+} // namespace quorbix
