@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -241,6 +243,11 @@ struct Einstellung {
     int anzahlFelder;
 };
 
+void PrintTo(const Einstellung& e, std::ostream* aus) {
+    *aus << (e.mensch ? "Mensch" : "Computer") << '/' << (e.farben ? "Farben" : "Zahlen") << '/'
+         << e.anzahlFarben << " Farben/" << e.anzahlFelder << " Felder";
+}
+
 class Laden : public Fenster, public ::testing::WithParamInterface<Einstellung> {};
 
 TEST_P(Laden, selectsTheOptionsAndShowsTheCountsOfTheMainWindow) {
@@ -328,6 +335,10 @@ void prüfeSpiel(const frmQuorbix& w, const NeuesSpiel& s) {
     EXPECT_EQ(w.Stand().Zug, 0);
 }
 
+void PrintTo(const NeuesSpiel& s, std::ostream* aus) {
+    PrintTo(s.e, aus);
+}
+
 class Okay : public Fenster, public ::testing::WithParamInterface<NeuesSpiel> {};
 
 TEST_P(Okay, startsTheGameOfTheChosenSettings) {
@@ -396,6 +407,10 @@ struct Zählerfall {
     int erwartet;
 };
 
+void PrintTo(const Zählerfall& z, std::ostream* aus) {
+    *aus << z.zähler << ' ' << z.schritte << " Schritte";
+}
+
 class Zähler : public Fenster, public ::testing::WithParamInterface<Zählerfall> {};
 
 TEST_P(Zähler, stopsAtTheEndsOfOneToEight) {
@@ -435,6 +450,10 @@ struct Taste {
     Qt::Key taste;
     const char* fokus;
 };
+
+void PrintTo(const Taste& t, std::ostream* aus) {
+    *aus << QKeySequence(t.taste).toString().toStdString() << " auf " << t.fokus;
+}
 
 class Tastatur : public Fenster, public ::testing::WithParamInterface<Taste> {};
 
