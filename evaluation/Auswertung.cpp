@@ -469,11 +469,16 @@ int Auswertung::NächsterCode() {
         teile_->löse(nr);
     }
     ++erledigt_;
-    if (Fertig()) {
-        teile_.reset();
-        einzeln_.reset();
+    if (erledigt_ == züge_.size()) {
+        Beenden();
     }
     return züge_[nr];
+}
+
+void Auswertung::Beenden() {
+    beendet_ = true;
+    teile_.reset();
+    einzeln_.reset();
 }
 
 } // namespace quorbix

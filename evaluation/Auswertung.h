@@ -69,10 +69,15 @@ public:
 
     std::uint32_t AnzahlCodes() const { return züge_.size(); }
     std::uint32_t Erledigt() const { return erledigt_; }
-    bool Fertig() const { return erledigt_ == züge_.size(); }
+    bool Fertig() const { return beendet_; }
 
-    // Evaluates code number Erledigt() and returns its moves.
+    // Evaluates code number Erledigt() and returns its moves; not after
+    // Fertig().
     int NächsterCode();
+
+    // Ends the run after the codes evaluated so far and frees the working
+    // storage; their move counts stay.
+    void Beenden();
 
     // Moves of the codes 0..Erledigt()-1 (later entries may be filled too).
     const Zugliste& Züge() const { return züge_; }
@@ -83,6 +88,7 @@ private:
 
     Zugliste züge_;
     std::uint32_t erledigt_ = 0;
+    bool beendet_ = false;
     std::unique_ptr<Teile> teile_;
     std::unique_ptr<Einzelspiele> einzeln_;
 };

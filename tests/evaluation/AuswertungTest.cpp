@@ -164,6 +164,21 @@ TEST(Auswertung, codesBecomeKnownInCountingOrder) {
     EXPECT_TRUE(a.Fertig());
 }
 
+TEST(Auswertung, endingEarlyKeepsTheCountsOfTheCodesDone) {
+    Zufall z;
+    Auswertung a(8, 8, 3, z);
+    std::vector<int> züge;
+    for (int i = 0; i < 10; ++i) {
+        züge.push_back(a.NächsterCode());
+    }
+    a.Beenden();
+    EXPECT_TRUE(a.Fertig());
+    EXPECT_EQ(a.Erledigt(), 10U);
+    for (std::uint32_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(a.Züge()[i], züge[i]);
+    }
+}
+
 TEST(Zugliste, keepsCountsBeyondOneByte) {
     Zugliste l(5);
     EXPECT_FALSE(l.bekannt(0));

@@ -1,0 +1,229 @@
+#include "evaluation/frmSearch.h"
+
+#include "dialogs/Zentrieren.h"
+#include "evaluation/Ergebnismodell.h"
+#include "mainwindow/Steuerelemente.h"
+#include "mainwindow/frmQuorbix.h"
+#include "rules/Zahlen.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableView>
+
+using ui::twRect;
+
+namespace {
+
+// The average in the user's locale with as few decimals as needed (4,8 or 5).
+QString Mitteltext(std::int64_t zehntel) {
+    const QLocale ort;
+    if (zehntel % 10 == 0) {
+        return ort.toString(static_cast<qlonglong>(zehntel / 10));
+    }
+    return ort.toString(static_cast<double>(zehntel) / 10.0, 'f', 1);
+}
+
+QLabel* beschriftung(QWidget* eltern, const char* name, const QRect& lage, const QString& text,
+                     bool wert) {
+    ui::LabelArt art;
+    art.punkt = 8.25;
+    art.fett = wert;
+    art.unterstrichen = !wert;
+    art.rahmen = false;
+    art.ausrichtung = ui::Ausrichtung::Links;
+    return ui::neuesLabel(eltern, QString::fromUtf8(name), lage, text, art);
+}
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const QString& text) {
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QString::fromUtf8(name));
+    k->setGeometry(lage);
+    k->setFont(ui::Schrift(8.25, false));
+    // Neither button answers the Enter key of the dialog.
+    k->setAutoDefault(false);
+    k->setDefault(false);
+    return k;
+}
+
+} // namespace
+
+frmSearch::frmSearch(const frmQuorbix& spiel, QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("frmSearch"));
+    setWindowTitle(QStringLiteral("Computersuche"));
+    setFixedSize(ui::tw(7755), ui::tw(6840));
+
+    Label5_ = beschriftung(this, "Label5", twRect(270, 45, 1095, 195),
+                           QStringLiteral("Strategie-Nr.:"), false);
+    txtNr_ = new QLineEdit(QStringLiteral("3"), this);
+    txtNr_->setObjectName(QStringLiteral("txtNr"));
+    txtNr_->setGeometry(twRect(1395, 0, 330, 285));
+    txtNr_->setFont(ui::Schrift(8.25, false));
+
+    picDummy_ = new QWidget(this);
+    picDummy_->setObjectName(QStringLiteral("picDummy"));
+    picDummy_->setGeometry(twRect(225, 315, 7395, 5460));
+    modell_ = new Ergebnismodell(this);
+    lstView_ = new QTableView(picDummy_);
+    lstView_->setObjectName(QStringLiteral("lstView"));
+    lstView_->setGeometry(twRect(0, 0, 7305, 5370));
+    lstView_->setFont(ui::Schrift(8.25, false));
+    lstView_->setModel(modell_);
+    lstView_->setShowGrid(false);
+    lstView_->setWordWrap(false);
+    lstView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstView_->verticalHeader()->hide();
+    lstView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lstView_->verticalHeader()->setDefaultSectionSize(ui::tw(255));
+    lstView_->horizontalHeader()->setHighlightSections(false);
+    lstView_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    Label1_ = beschriftung(this, "Label1", twRect(457, 5805, 1770, 195),
+                           QStringLiteral("Anzahl Kombinationen:"), false);
+    lblCodes_ = beschriftung(this, "lblCodes", twRect(2167, 5805, 555, 240), QString(), true);
+    Label2_ =
+        beschriftung(this, "Label2", twRect(2842, 5805, 645, 195), QStringLiteral("Min.:"), false);
+    lblMin_ = beschriftung(this, "lblMin", twRect(3292, 5805, 645, 195), QString(), true);
+    Label3_ =
+        beschriftung(this, "Label3", twRect(4140, 5805, 645, 195), QStringLiteral("Max.:"), false);
+    lblMax_ = beschriftung(this, "lblMax", twRect(4635, 5805, 510, 240), QString(), true);
+    Label4_ = beschriftung(this, "Label4", twRect(5362, 5805, 1230, 195),
+                           QStringLiteral("Durchschnitt:"), false);
+    lblMittel_ = beschriftung(this, "lblMittel", twRect(6442, 5805, 1185, 240), QString(), true);
+
+    cmdStart_ = knopf(this, "cmdStart", twRect(1350, 6255, 1545, 375), QStringLiteral("Start"));
+    cmdEnde_ = knopf(this, "cmdEnde", twRect(4770, 6210, 1455, 375), QStringLiteral("Ende"));
+    setTabOrder(cmdStart_, cmdEnde_);
+    setTabOrder(cmdEnde_, lstView_);
+    setTabOrder(lstView_, txtNr_);
+    cmdStart_->setFocus();
+
+    connect(cmdStart_, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
+    connect(cmdEnde_, &QPushButton::clicked, this, [this] { cmdEnde_Click(); });
+
+    Form_Load(spiel);
+}
+
+frmSearch::~frmSearch() = default;
+
+void frmSearch::Form_Load(const frmQuorbix& spiel) {
+    for (int spalte = 0; spalte < 2; ++spalte) {
+        lstView_->setColumnWidth(spalte, ui::tw(2000));
+    }
+    AnzahlFelder = spiel.AnzahlFelder();
+    AnzahlFarben = spiel.AnzahlFarben();
+}
+
+void frmSearch::cmdStart_Click() {
+    if (cmdStart_->text() == QStringLiteral("STOP")) {
+        Abbruch = true;
+        return;
+    }
+    Abbruch = false;
+    cmdEnde_->setEnabled(false);
+    cmdStart_->setText(QStringLiteral("STOP"));
+    Suchlauf();
+}
+
+void frmSearch::cmdEnde_Click() {
+    done(QDialog::Accepted);
+}
+
+// Only "Ende" closes the window, and not while a run goes.
+void frmSearch::reject() {
+    if (!läuft_) {
+        QDialog::reject();
+    }
+}
+
+void frmSearch::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_Escape) {
+        ereignis->accept();
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}
+
+void frmSearch::showEvent(QShowEvent* ereignis) {
+    dialoge::zentriereAufBildschirm(this);
+    QDialog::showEvent(ereignis);
+}
+
+void frmSearch::wähleLetzteZeile() {
+    const int zeilen = modell_->rowCount();
+    if (zeilen > 0) {
+        // The new rows are laid out now, so that the list can scroll to them.
+        lstView_->doItemsLayout();
+        lstView_->setCurrentIndex(modell_->index(zeilen - 1, 0));
+    }
+}
+
+// The list and the count as they stand at the last multiple of 50 codes.
+void frmSearch::zeigeZwischenstand(const quorbix::Bilanz& bilanz) {
+    const std::uint32_t bisher = bilanz.Codes - bilanz.Codes % 50;
+    if (bisher == gezeigt_) {
+        return;
+    }
+    gezeigt_ = bisher;
+    modell_->zeigeBis(bisher);
+    lblCodes_->setText(QString::number(bisher));
+    wähleLetzteZeile();
+}
+
+void frmSearch::Suchlauf() {
+    läuft_ = true;
+    modell_->leeren();
+    auswertung_.reset();
+    const std::int16_t Strategie = quorbix::TextGanzzahl(txtNr_->text().toStdString());
+    for (QLabel* l : {lblCodes_, lblMin_, lblMax_, lblMittel_}) {
+        l->setText(QString());
+    }
+    auswertung_ =
+        std::make_unique<quorbix::Auswertung>(AnzahlFelder, AnzahlFarben, Strategie, zufall_);
+    modell_->neu(AnzahlFelder, AnzahlFarben, &auswertung_->Züge());
+
+    quorbix::Bilanz bilanz;
+    gezeigt_ = 0;
+    QElapsedTimer uhr;
+    uhr.start();
+    do {
+        const int züge = auswertung_->NächsterCode();
+        const unsigned neu = bilanz.zähle(züge);
+        if ((neu & 1U) != 0) {
+            lblMin_->setText(QString::number(bilanz.Minimum));
+        }
+        if ((neu & 2U) != 0) {
+            lblMax_->setText(QString::number(bilanz.Maximum));
+        }
+        if (bilanz.Codes <= 50) {
+            // The first rows one by one, each with a turn of the event loop.
+            modell_->zeigeBis(bilanz.Codes);
+            zeigeZwischenstand(bilanz);
+            QCoreApplication::processEvents();
+            uhr.restart();
+        } else if ((Strategie == 4 || bilanz.Codes % 64 == 0) && uhr.elapsed() >= zeitscheibe_) {
+            zeigeZwischenstand(bilanz);
+            QCoreApplication::processEvents();
+            uhr.restart();
+        }
+    } while (!auswertung_->Fertig() && !Abbruch);
+    auswertung_->Beenden();
+
+    modell_->zeigeBis(bilanz.Codes);
+    lblCodes_->setText(QString::number(bilanz.Codes));
+    lblMittel_->setText(Mitteltext(bilanz.MittelZehntel()));
+    cmdStart_->setText(QStringLiteral("START"));
+    cmdEnde_->setEnabled(true);
+    wähleLetzteZeile();
+    lstView_->viewport()->update();
+    läuft_ = false;
+}
