@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdlib>
 #include <new>
+#include <stdexcept>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -317,61 +318,92 @@ struct Auswertung::Teile {
 // Strategy 4: every code is a game of its own. The next guess is found by a
 // depth-first search over the fields from the most significant one (the
 // last), skipping every block of codes whose fixed fields already rule out
-// one of the answers.
+// one of the answers: too many or too few black pegs, or too many or too few
+// pegs of the guess's symbols, for the fields still open. The moves are
+// checked eight at a time, one byte each.
 struct Auswertung::Einzelspiele {
-    struct Zug {
-        Reihe feld{};
-        std::array<int, MaxFarben + 1> anzahl{}; // symbol counts; other values ignored
-        int schwarz = 0;
-        int gesamt = 0; // black + white
+    static constexpr std::uint64_t Hoch = 0x8080808080808080ULL;
+    static constexpr std::uint64_t Eins = 0x0101010101010101ULL;
+
+    // Eight moves, one byte lane each.
+    struct Achtzüge {
+        std::uint64_t schwarz = 0; // the answers
+        std::uint64_t gesamt = 0;  // black + white
+        std::uint64_t belegt = 0;  // Hoch in the lanes in use
+        // Lanes whose guess holds symbol v in field k.
+        std::array<std::array<std::uint64_t, MaxFarben + 1>, MaxFelder + 1> gleich{};
+        // Lanes whose guess holds symbol v more than c times.
+        std::array<std::array<std::uint64_t, MaxFelder + 1>, MaxFarben + 1> mehr{};
     };
 
     std::int16_t felder;
     std::int16_t farben;
     Zufall& zufall;
     Reihe öffnung{};
-    std::vector<Zug> gespielt;
-    // Search state: the code being built, its symbol counts and, per move,
-    // the black and shared pegs of the fields fixed so far.
+    std::vector<Achtzüge> züge;
+    std::size_t anzahlZüge = 0;
+    // Search state: the code being built and its symbol counts; per field,
+    // the black and shared pegs of the fields fixed above it.
     Reihe start{};
     Reihe code{};
     std::array<int, MaxFarben + 1> anzahl{};
-    std::vector<int> schwarzBisher, gesamtBisher;
+    std::vector<std::uint64_t> schwarzBisher, gesamtBisher; // (field, word)
 
     Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, Zufall& z)
         : felder(AnzahlFelder), farben(AnzahlFarben), zufall(z) {}
 
-    Zug zugMitAntwort(const Reihe& zug, const Reihe& geheim) const {
-        Zug z;
-        z.feld = zug;
+    void merke(const Reihe& zug, const Reihe& geheim) {
+        const std::size_t wort = anzahlZüge / 8;
+        const unsigned bahn = 8 * static_cast<unsigned>(anzahlZüge % 8);
+        if (wort == züge.size()) {
+            züge.emplace_back();
+        }
+        Achtzüge& a = züge[wort];
+        std::array<int, MaxFarben + 1> zugAnzahl{};
         std::array<int, MaxFarben + 1> geheimAnzahl{};
+        std::uint64_t schwarz = 0;
         for (int k = 1; k <= felder; ++k) {
-            if (zug[k] >= 1 && zug[k] <= MaxFarben) {
-                ++z.anzahl[static_cast<std::size_t>(zug[k])];
+            const int v = zug[k];
+            if (v >= 1 && v <= MaxFarben) {
+                ++zugAnzahl[static_cast<std::size_t>(v)];
+                a.gleich[static_cast<std::size_t>(k)][static_cast<std::size_t>(v)] |=
+                    std::uint64_t{1} << bahn;
             }
             ++geheimAnzahl[static_cast<std::size_t>(geheim[k])];
-            if (zug[k] == geheim[k]) {
-                ++z.schwarz;
+            schwarz += zug[k] == geheim[k] ? 1 : 0;
+        }
+        std::uint64_t gesamt = 0;
+        for (std::size_t v = 1; v <= MaxFarben; ++v) {
+            gesamt += static_cast<std::uint64_t>(std::min(zugAnzahl[v], geheimAnzahl[v]));
+            for (int c = 0; c < zugAnzahl[v]; ++c) {
+                a.mehr[v][static_cast<std::size_t>(c)] |= std::uint64_t{1} << bahn;
             }
         }
-        for (int s = 1; s <= MaxFarben; ++s) {
-            z.gesamt += std::min(z.anzahl[static_cast<std::size_t>(s)],
-                                 geheimAnzahl[static_cast<std::size_t>(s)]);
+        a.schwarz |= schwarz << bahn;
+        a.gesamt |= gesamt << bahn;
+        a.belegt |= std::uint64_t{0x80} << bahn;
+        ++anzahlZüge;
+    }
+
+    static int schwarzVon(const Reihe& zug, const Reihe& geheim, int felder) {
+        int s = 0;
+        for (int k = 1; k <= felder; ++k) {
+            s += zug[k] == geheim[k] ? 1 : 0;
         }
-        return z;
+        return s;
     }
 
     int spiele(std::uint32_t nr) {
         ZieheZufallsreihe(öffnung, felder, farben, zufall);
         const Reihe geheim = CodeNummer(nr, felder, farben);
-        gespielt.clear();
+        züge.clear();
+        anzahlZüge = 0;
         Reihe zug = öffnung;
         for (int r = 1;; ++r) {
-            Zug z = zugMitAntwort(zug, geheim);
-            if (z.schwarz == felder) {
+            if (schwarzVon(zug, geheim, felder) == felder) {
                 return r;
             }
-            gespielt.push_back(z);
+            merke(zug, geheim);
             // The search may start behind the last guess, except after the
             // opening, which is not a candidate.
             if (r == 1) {
@@ -394,54 +426,57 @@ struct Auswertung::Einzelspiele {
     }
 
     Reihe ersteStimmige() {
+        const std::size_t w = züge.size();
         anzahl.fill(0);
-        schwarzBisher.assign(gespielt.size(), 0);
-        gesamtBisher.assign(gespielt.size(), 0);
+        schwarzBisher.assign(static_cast<std::size_t>(felder + 1) * w, 0);
+        gesamtBisher.assign(static_cast<std::size_t>(felder + 1) * w, 0);
         code = Reihe{};
-        suche(felder, true);
+        // The code under evaluation agrees with every answer and comes at
+        // or after the start, so the search cannot fail.
+        if (!suche(felder, true)) {
+            throw std::logic_error("STOP");
+        }
         return code;
     }
 
     // Fixes field k (fields above k are fixed); `eng`: the fields above equal
     // those of `start`, so field k may not go below start's.
     bool suche(int k, bool eng) {
-        const int rest = k - 1;
-        const std::size_t m = gespielt.size();
+        const std::size_t w = züge.size();
+        const std::uint64_t rest = Eins * static_cast<std::uint64_t>(k - 1);
+        const std::uint64_t* schwarzOben = &schwarzBisher[static_cast<std::size_t>(k) * w];
+        const std::uint64_t* gesamtOben = &gesamtBisher[static_cast<std::size_t>(k) * w];
+        std::uint64_t* schwarzHier = &schwarzBisher[static_cast<std::size_t>(k - 1) * w];
+        std::uint64_t* gesamtHier = &gesamtBisher[static_cast<std::size_t>(k - 1) * w];
+        const auto feld = static_cast<std::size_t>(k);
         for (int v = eng ? start[k] : 1; v <= farben; ++v) {
+            const auto sym = static_cast<std::size_t>(v);
+            const auto schon = static_cast<std::size_t>(anzahl[sym]);
             bool möglich = true;
-            for (std::size_t i = 0; i < m && möglich; ++i) {
-                const Zug& z = gespielt[i];
-                const int s = schwarzBisher[i] + (z.feld[k] == v ? 1 : 0);
-                const int g = gesamtBisher[i] + (anzahl[static_cast<std::size_t>(v)] <
-                                                         z.anzahl[static_cast<std::size_t>(v)]
-                                                     ? 1
-                                                     : 0);
-                möglich = s <= z.schwarz && s + rest >= z.schwarz && g <= z.gesamt &&
-                          g + rest >= z.gesamt;
+            for (std::size_t i = 0; i < w && möglich; ++i) {
+                const Achtzüge& a = züge[i];
+                const std::uint64_t s = schwarzOben[i] + a.gleich[feld][sym];
+                const std::uint64_t g = gesamtOben[i] + a.mehr[sym][schon];
+                // Per lane: s <= answer <= s + rest, and the same for g.
+                const std::uint64_t ok = ((a.schwarz | Hoch) - s) &
+                                         (((s + rest) | Hoch) - a.schwarz) &
+                                         ((a.gesamt | Hoch) - g) & (((g + rest) | Hoch) - a.gesamt);
+                möglich = (ok & a.belegt) == a.belegt;
+                schwarzHier[i] = s;
+                gesamtHier[i] = g;
             }
             if (!möglich) {
                 continue;
             }
-            for (std::size_t i = 0; i < m; ++i) {
-                const Zug& z = gespielt[i];
-                schwarzBisher[i] += z.feld[k] == v ? 1 : 0;
-                gesamtBisher[i] +=
-                    anzahl[static_cast<std::size_t>(v)] < z.anzahl[static_cast<std::size_t>(v)] ? 1
-                                                                                                : 0;
-            }
-            ++anzahl[static_cast<std::size_t>(v)];
             code[k] = static_cast<std::int16_t>(v);
-            if (k == 1 || suche(k - 1, eng && v == start[k])) {
+            if (k == 1) {
                 return true;
             }
-            --anzahl[static_cast<std::size_t>(v)];
-            for (std::size_t i = 0; i < m; ++i) {
-                const Zug& z = gespielt[i];
-                schwarzBisher[i] -= z.feld[k] == v ? 1 : 0;
-                gesamtBisher[i] -=
-                    anzahl[static_cast<std::size_t>(v)] < z.anzahl[static_cast<std::size_t>(v)] ? 1
-                                                                                                : 0;
+            ++anzahl[sym];
+            if (suche(k - 1, eng && v == start[k])) {
+                return true;
             }
+            --anzahl[sym];
         }
         return false;
     }
