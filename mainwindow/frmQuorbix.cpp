@@ -1,6 +1,7 @@
 #include "mainwindow/frmQuorbix.h"
 
 #include "dialogs/frmEinstellungen.h"
+#include "dialogs/frmInfo.h"
 #include "mainwindow/Drehfeld.h"
 #include "mainwindow/Knopf.h"
 #include "mainwindow/Meldung.h"
@@ -756,7 +757,10 @@ void frmQuorbix::einstellungen() {
 // ---------------------------------------------------------------- menus
 
 void frmQuorbix::mnuInfo_Click() {
-    // The about box follows.
+    if (info_ == nullptr) {
+        info_ = new frmInfo(*this);
+    }
+    info_->exec();
 }
 
 void frmQuorbix::mnuEnde_Click() {

@@ -114,4 +114,6 @@ private:
     Drehfeld* updWeiß_ = nullptr;
     QAction* mnuInfo_ = nullptr;
     QAction* mnuEnde_ = nullptr;
+    // The about box lives as long as the window, so that its arming is kept.
+    class frmInfo* info_ = nullptr;
 };

@@ -1,0 +1,125 @@
+#include "dialogs/frmInfo.h"
+
+#include "dialogs/Zentrieren.h"
+#include "evaluation/frmSearch.h"
+#include "mainwindow/Steuerelemente.h"
+#include "mainwindow/frmQuorbix.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
+
+using ui::twRect;
+
+// The pictures are compiled into the static UI library, where nothing else
+// refers to them: without this the linker would leave them out.
+static void ladeBilder() {
+    Q_INIT_RESOURCE(quorbix);
+}
+
+namespace {
+
+// One caption whose runs of blanks put each piece on a line of its own.
+const QString Infotext = QString(21, QLatin1Char(' ')) + QStringLiteral("QUORBIX !") +
+                         QString(29, QLatin1Char(' ')) + QStringLiteral("1998 Henrik Albers") +
+                         QString(20, QLatin1Char(' ')) + QStringLiteral("Anregungen bitte an:") +
+                         QString(29, QLatin1Char(' ')) +
+                         QStringLiteral("anregungen@quorbix.example.org");
+
+// A label that shows the pieces of its caption (separated by two or more
+// blanks) centred, one per line, whatever the face's blank width is; its
+// text() stays the whole caption.
+class Zeilenlabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        static const QRegularExpression trenner(QStringLiteral(" {2,}"));
+        const QStringList stücke = text().split(trenner, Qt::SkipEmptyParts);
+        QPainter maler(this);
+        maler.setFont(font());
+        maler.setPen(palette().color(QPalette::WindowText));
+        maler.drawText(contentsRect(), Qt::AlignCenter | Qt::TextWordWrap,
+                       stücke.join(QLatin1Char('\n')).trimmed());
+    }
+};
+
+} // namespace
+
+frmInfo::frmInfo(frmQuorbix& spiel)
+    : QDialog(&spiel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      spiel_(spiel) {
+    setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(QString());
+    setModal(true);
+    setFixedSize(ui::tw(6270), ui::tw(2700));
+
+    ladeBilder();
+    Image1_ = new QLabel(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    Image1_->setGeometry(twRect(240, 315, 1680, 1680));
+    Image1_->setPixmap(QPixmap(QStringLiteral(":/quorbix/info.png")));
+    Image1_->setScaledContents(true);
+    Image1_->installEventFilter(this);
+
+    Label1_ = new Zeilenlabel(Infotext, this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setGeometry(twRect(2160, 360, 3780, 1590));
+    Label1_->setFont(ui::Schrift(12, false));
+    Label1_->setTextFormat(Qt::PlainText);
+    Label1_->setAlignment(Qt::AlignCenter);
+    Label1_->setWordWrap(true);
+    Label1_->setProperty("tag", QString());
+    ui::setzeTextfarbe(Label1_, QColor(0, 0, 255));
+    Label1_->installEventFilter(this);
+
+    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setGeometry(twRect(2475, 2115, 1335, 495));
+    Command1_->setFont(ui::Schrift(12, false));
+    Command1_->setDefault(true);
+    connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void frmInfo::Command1_Click() {
+    accept();
+}
+
+void frmInfo::Image1_DblClick() {
+    Suchfreigabe = 1;
+}
+
+void frmInfo::Label1_DblClick() {
+    if (Suchfreigabe != 1) {
+        return;
+    }
+    // Modal without an owner; the about box stays open beneath it.
+    frmSearch fenster(spiel_);
+    fenster.exec();
+}
+
+void frmInfo::reject() {}
+
+bool frmInfo::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::MouseButtonDblClick) {
+        if (objekt == Image1_) {
+            Image1_DblClick();
+            return true;
+        }
+        if (objekt == Label1_) {
+            Label1_DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, ereignis);
+}
+
+void frmInfo::showEvent(QShowEvent* ereignis) {
+    dialoge::zentriereAufBildschirm(this);
+    QDialog::showEvent(ereignis);
+}
