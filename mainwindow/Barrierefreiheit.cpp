@@ -272,12 +272,13 @@ public:
             if (!name.isEmpty()) {
                 return name;
             }
-            // Any other label reads its caption, as Qt's own does.
+            // Any other label reads its caption, as Qt's own does; the runs
+            // of blanks that place its pieces say nothing.
             if (l->textFormat() == Qt::RichText ||
                 (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text()))) {
-                return QTextDocumentFragment::fromHtml(l->text()).toPlainText();
+                return QTextDocumentFragment::fromHtml(l->text()).toPlainText().simplified();
             }
-            return l->text();
+            return l->text().simplified();
         }
         if (art == QAccessible::Description && l->accessibleDescription().isEmpty()) {
             const QString beschreibung = Labelbeschreibung(l);

@@ -5,6 +5,8 @@
 #include "mainwindow/Barrierefreiheit.h"
 #include "common/Modal.h"
 #include "dialogs/frmEinstellungen.h"
+#include "dialogs/frmInfo.h"
+#include "evaluation/frmSearch.h"
 #include "mainwindow/frmQuorbix.h"
 
 #include <QAbstractSpinBox>
@@ -75,6 +77,25 @@ QStringList Namen(const QMap<QString, QAccessibleInterface*>& baum, const QStrin
         }
     }
     return namen;
+}
+
+// The names of the focusable controls of a window in keyboard order,
+// starting from `erstes`.
+QStringList Tabreihenfolge(QWidget& fenster, const char* erstes) {
+    QStringList reihenfolge;
+    QWidget* anfang = fenster.findChild<QWidget*>(erstes);
+    if (anfang == nullptr) {
+        return reihenfolge;
+    }
+    QWidget* w = anfang;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == &fenster &&
+            w->isVisibleTo(&fenster)) {
+            reihenfolge << w->objectName();
+        }
+        w = w->nextInFocusChain();
+    } while (w != anfang && reihenfolge.size() < 50);
+    return reihenfolge;
 }
 
 class Barrierefreiheit : public ::testing::Test {
@@ -322,17 +343,7 @@ TEST_F(Barrierefreiheit, everyVisibleControlHasAGermanName) {
 TEST_F(Barrierefreiheit, settingsDialogKeyboardOrderAndNames) {
     starte(true, true, 6);
     frmEinstellungen dialog(spiel);
-    QStringList reihenfolge;
-    QWidget* erstes = dialog.findChild<QWidget*>("cmdOkay");
-    ASSERT_NE(erstes, nullptr);
-    QWidget* w = erstes;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == &dialog &&
-            w->isVisibleTo(&dialog)) {
-            reihenfolge << w->objectName();
-        }
-        w = w->nextInFocusChain();
-    } while (w != erstes && reihenfolge.size() < 50);
+    const QStringList reihenfolge = Tabreihenfolge(dialog, "cmdOkay");
     EXPECT_THAT(reihenfolge, ElementsAre("cmdOkay", "optComputer", "optMensch", "optFarben",
                                          "optZahlen", "upd1", "upd2"));
 
@@ -344,6 +355,39 @@ TEST_F(Barrierefreiheit, settingsDialogKeyboardOrderAndNames) {
     EXPECT_EQ(Name(baum, "lblFelder"), "Anzahl Felder pro Reihe: 4");
     EXPECT_EQ(Name(baum, "lblFaZa"), "Anzahl Farben/Zahlen: 6");
     EXPECT_EQ(Name(baum, "cmdOkay"), "OK");
+}
+
+TEST_F(Barrierefreiheit, evaluationWindowKeyboardOrderAndResultNames) {
+    spiel.setAnzahlFelder(2);
+    spiel.setAnzahlFarben(3);
+    frmSearch fenster(spiel);
+    QStringList reihenfolge = Tabreihenfolge(fenster, "cmdStart");
+    // The list may sit between the buttons and the strategy box.
+    reihenfolge.removeAll(QStringLiteral("lstView"));
+    EXPECT_THAT(reihenfolge, ElementsAre("cmdStart", "cmdEnde", "txtNr"));
+
+    fenster.show();
+    fenster.cmdStart_Click(); // 3 colours on 2 fields: 9 codes
+    const auto baum = Baum(fenster);
+    fenster.hide();
+    EXPECT_EQ(Name(baum, "lblCodes"), "Anzahl Kombinationen: 9");
+    EXPECT_EQ(Name(baum, "lblMin"), "Kleinste Zahl der Züge: 1");
+    EXPECT_THAT(Name(baum, "lblMax").toStdString(),
+                ::testing::StartsWith("Größte Zahl der Züge: "));
+    EXPECT_EQ(Name(baum, "cmdStart"), "START");
+    EXPECT_EQ(Name(baum, "Label5"), "Strategie-Nr.:");
+}
+
+TEST_F(Barrierefreiheit, aboutBoxReadsItsTextAsOneLineAndNamesThePicture) {
+    frmInfo info(spiel);
+    info.show();
+    const auto baum = Baum(info);
+    info.hide();
+    ASSERT_TRUE(baum.contains("Image1"));
+    EXPECT_EQ(baum.value("Image1")->role(), QAccessible::Graphic);
+    EXPECT_EQ(Name(baum, "Image1"), "Bild: Quorbix");
+    EXPECT_THAT(Name(baum, "Label1").toStdString(), ::testing::StartsWith("QUORBIX ! 1998 "));
+    EXPECT_EQ(Name(baum, "Command1"), "OK");
 }
 
 struct Umbruch {

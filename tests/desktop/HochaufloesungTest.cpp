@@ -5,6 +5,7 @@
 
 #include "common/Modal.h"
 #include "dialogs/frmEinstellungen.h"
+#include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/Knopf.h"
 #include "mainwindow/Steuerelemente.h"
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <functional>
 #include <gmock/gmock.h>
@@ -203,6 +205,26 @@ TEST_F(Hochaufloesung, settingsDialogFitsItsCaptions) {
     EXPECT_THAT(AbgeschnitteneTexte(dialog), IsEmpty());
     PrüfeAuflösung(&dialog);
     dialog.hide();
+}
+
+TEST_F(Hochaufloesung, aboutBoxFitsItsFourLines) {
+    frmInfo info(spiel);
+    info.show();
+    EXPECT_THAT(AbgeschnitteneTexte(info), IsEmpty());
+    PrüfeAuflösung(&info);
+    // The about text is painted as its pieces, one per line.
+    const auto* text = info.findChild<QLabel*>("Label1");
+    ASSERT_NE(text, nullptr);
+    const QStringList stücke =
+        text->text().split(QRegularExpression(QStringLiteral(" {2,}")), Qt::SkipEmptyParts);
+    EXPECT_EQ(stücke.size(), 4);
+    const QFontMetrics maße = text->fontMetrics();
+    for (const QString& stück : stücke) {
+        EXPECT_LE(maße.horizontalAdvance(stück.trimmed()), text->contentsRect().width())
+            << stück.toStdString();
+    }
+    EXPECT_LE(maße.lineSpacing() * stücke.size(), text->contentsRect().height());
+    info.hide();
 }
 
 TEST_F(Hochaufloesung, evaluationWindowFitsItsCaptionsBeforeAndAfterARun) {
