@@ -90,9 +90,7 @@ TEST(Auswertung, fastEqualsPlainReplayOnEverySmallSpace) {
 }
 
 TEST(Auswertung, fastEqualsPlainReplayOnMediumSpaces) {
-    const struct {
-        std::int16_t felder, farben;
-    } räume[] = {{4, 8}, {5, 5}, {7, 3}, {8, 2}};
+    const struct { std::int16_t felder, farben; } räume[] = {{4, 8}, {5, 5}, {7, 3}, {8, 2}};
     for (const auto& r : räume) {
         for (const std::int16_t strategie : {1, 2, 3, 0, 4}) {
             EXPECT_EQ(schnell(r.felder, r.farben, strategie, 7),
@@ -126,6 +124,18 @@ TEST(Auswertung, fastEqualsPlainReplayForSampledCodesOfLargeSpaces) {
                 << Codetext(nr, f.felder, f.farben) << " strategy " << f.strategie;
         }
     }
+}
+
+TEST(Auswertung, countsGamesLongerThanFourteenMoves) {
+    Zufall z;
+    Auswertung a(6, 8, 0, z);
+    Bilanz b;
+    while (!a.Fertig()) {
+        b.zähle(a.NächsterCode());
+    }
+    EXPECT_EQ(b.Maximum, 15);
+    EXPECT_EQ(a.Züge()[249134], 15); // 7 6 5 7 5 8
+    EXPECT_EQ(Codetext(249134, 6, 8), "765758");
 }
 
 TEST(Auswertung, randomOpeningOfZerosDrawnIsStrategyOne) {

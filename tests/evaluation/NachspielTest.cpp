@@ -165,6 +165,18 @@ TEST(Nachspiel, strategyTwoRowWithFieldsBeyondTheSymbolsMatchesNothingThere) {
     EXPECT_EQ(züge, 3);
 }
 
+TEST(Nachspiel, gameLongerThanFourteenMovesIsPlayedToTheEnd) {
+    Nachspiel n(6, 8);
+    Zufall z;
+    n.Vorbereiten(0, z);
+    n.Geheimcode = reihe("765758");
+    EXPECT_EQ(n.Nachspielen(n.Vorgaben), 15);
+    ASSERT_GE(n.Kombination.size(), 16U);
+    EXPECT_EQ(text(n.Kombination[15], 6), "765758");
+    EXPECT_EQ(n.AntwortSchwarz[15], 6);
+    EXPECT_EQ(text(n.Kombination[1], 6), "000000");
+}
+
 TEST(Nachspiel, nextNumberCountsWithFieldOneFastestAndStopsAfterTheLastCode) {
     Nachspiel n(2, 3);
     n.Kombination[0] = reihe("11");
