@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -196,6 +197,33 @@ QStringList FensterTest::klick(int index) {
     return testhilfe::Meldungstexte([k] { QTest::mouseClick(k, Qt::LeftButton); });
 }
 
+QStringList FensterTest::klick(int index, const std::function<void()>& blick) {
+    QPushButton* k = knopf(index);
+    QStringList texte;
+    testhilfe::beiModal([k] { QTest::mouseClick(k, Qt::LeftButton); },
+                        [&](QWidget* w) {
+                            auto* box = qobject_cast<QMessageBox*>(w);
+                            if (box == nullptr) {
+                                ADD_FAILURE()
+                                    << "unexpected window " << w->objectName().toStdString();
+                                w->close();
+                                return;
+                            }
+                            EXPECT_EQ(box->windowTitle().toStdString(), "Quorbix !");
+                            texte << box->text();
+                            blick();
+                            box->button(QMessageBox::Ok)->click();
+                        });
+    return texte;
+}
+
+void FensterTest::taste(Qt::Key k) {
+    fenster->activateWindow();
+    QApplication::setActiveWindow(fenster.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    QTest::keyClick(fenster.get(), k);
+}
+
 QStringList FensterTest::drücke(int index) {
     return testhilfe::Meldungstexte([this, index] { fenster->cmdFertig_Click(index); });
 }
@@ -262,6 +290,17 @@ int FensterTest::sichtbarePins(const char* array) const {
         n += l->objectName().startsWith(präfix) && l->isVisible();
     }
     return n;
+}
+
+std::set<std::pair<int, int>> FensterTest::pinPlätze(const char* array) const {
+    std::set<std::pair<int, int>> plätze;
+    const QString präfix = QString::fromUtf8(array) + QLatin1Char('(');
+    for (const QLabel* l : zentrale()->findChildren<QLabel*>()) {
+        if (l->objectName().startsWith(präfix) && l->isVisible()) {
+            plätze.insert({l->x(), l->y()});
+        }
+    }
+    return plätze;
 }
 
 } // namespace testfenster

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -121,6 +122,11 @@ protected:
     QStringList klick(int index);
     // The same through the click procedure.
     QStringList drücke(int index);
+    // Clicks a button; `blick` looks at the window while each message box is
+    // open. Returns the texts of the boxes.
+    QStringList klick(int index, const std::function<void()>& blick);
+    // Presses a key in the window.
+    void taste(Qt::Key k);
 
     // Steps the entry spinners until the entry row shows the code.
     void gibEin(const Code& code);
@@ -137,6 +143,8 @@ protected:
     QString knopfZustand() const;
     // How many answer pegs of each kind are visible.
     int sichtbarePins(const char* array) const;
+    // The places (pixel rectangles) where visible pegs of the array lie.
+    std::set<std::pair<int, int>> pinPlätze(const char* array) const;
 
     std::unique_ptr<frmQuorbix> fenster;
     Spiel spiel;
