@@ -37,7 +37,10 @@ QLabel* beschriftung(QWidget* eltern, const char* name, const QRect& lage, const
     art.unterstrichen = !wert;
     art.rahmen = false;
     art.ausrichtung = ui::Ausrichtung::Links;
-    return ui::neuesLabel(eltern, QString::fromUtf8(name), lage, text, art);
+    QLabel* l = ui::neuesLabel(eltern, QString::fromUtf8(name), lage, text, art);
+    // The captions and the taller value labels share their first line.
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
 }
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const QString& text) {

@@ -24,7 +24,10 @@ namespace {
 
 class Fenster : public ::testing::Test {
 protected:
-    void SetUp() override { öffne(4, 6); }
+    void SetUp() override {
+        QLocale::setDefault(QLocale::c());
+        öffne(4, 6);
+    }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     void öffne(std::int16_t felder, std::int16_t farben) {
