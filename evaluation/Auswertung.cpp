@@ -160,8 +160,9 @@ struct Auswertung::Teile {
         int tiefe;       // moves played
         unsigned puffer; // which of the two code arrays holds the part
     };
-    // Parts this small are split to the end at once instead of waiting.
-    static constexpr std::uint32_t Klein = 64;
+    // Parts this small are split to the end at once, while their codes are
+    // still in the cache, instead of waiting in the heap.
+    static constexpr std::uint32_t Klein = 1024;
 
     int felder;
     std::vector<Gepackt> öffnung;
