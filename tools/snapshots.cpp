@@ -2,6 +2,9 @@
 // anyone can look at the program without a display:
 //     build/snapshots [folder]      (default: screenshots/ beside the program)
 
+#include "dialogs/frmEinstellungen.h"
+#include "dialogs/frmInfo.h"
+#include "evaluation/frmSearch.h"
 #include "mainwindow/frmQuorbix.h"
 
 #include <QAbstractSpinBox>
@@ -125,5 +128,27 @@ int main(int argc, char** argv) {
     ohneMeldungen([&] { f.cmdFertig_Click(0); });
     speichere(&f, QStringLiteral("computer-numbers"));
 
+    // The dialogs, shown without their modal loop.
+    neuesSpiel(f, true, true, 6, 4);
+    {
+        frmEinstellungen einstellungen(f);
+        einstellungen.show();
+        speichere(&einstellungen, QStringLiteral("settings"));
+        einstellungen.hide();
+    }
+    {
+        frmInfo info(f);
+        info.show();
+        speichere(&info, QStringLiteral("about"));
+        info.hide();
+    }
+    {
+        frmSearch suche(f);
+        suche.show();
+        speichere(&suche, QStringLiteral("evaluation-start"));
+        suche.cmdStart_Click();
+        speichere(&suche, QStringLiteral("evaluation"));
+        suche.hide();
+    }
     return fehler == 0 ? 0 : 1;
 }
