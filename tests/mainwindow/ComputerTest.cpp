@@ -407,6 +407,48 @@ TEST_F(Computer, stopThenResumeFindsTheSameGuessAsAnUninterruptedSearch) {
     }
 }
 
+TEST_F(Computer, stoppingTwiceStillFindsTheSameGuess) {
+    const Code erster(8, 1);
+    spiele(true, 8, erster, {2, 2, 2, 2, 2, 2, 2, 1});
+    antworte({1, 0});
+    for (int mal = 0; mal < 2; ++mal) {
+        WährendSuche stop(*fenster, [&] { fenster->cmdFertig_Click(5); });
+        ASSERT_TRUE(klick(0).isEmpty());
+        ASSERT_TRUE(stop.ausgeführt) << mal;
+        ASSERT_EQ(zugfeld(), "Unterbrechung !");
+        ASSERT_EQ(fenster->Stand().Zug, 1);
+    }
+    ASSERT_TRUE(klick(0).isEmpty());
+    EXPECT_EQ(brettZug(2), ersterPassender(8, 8, {{erster, {1, 0}}}));
+    EXPECT_EQ(sichtbarePins("lblSchwarz"), 1);
+}
+
+TEST_F(Computer, newGameAfterAnInterruptedSearchTakesTheAnswersAgain) {
+    spiele(true, 8, Code(8, 1), {2, 2, 2, 2, 2, 2, 2, 1});
+    antworte({1, 0});
+    WährendSuche stop(*fenster, [&] { fenster->cmdFertig_Click(5); });
+    ASSERT_TRUE(klick(0).isEmpty());
+    ASSERT_TRUE(stop.ausgeführt);
+    const Code erster(8, 1);
+    legeCodeFest(erster, 8);
+    EXPECT_TRUE(klick(2).isEmpty());
+    erwarteNeuesSpiel();
+    EXPECT_EQ(fenster->Stand().Abbruch, 0);
+
+    // The next game's first answer is drawn and searched from the start.
+    const Code mein{3, 3, 3, 3, 3, 3, 3, 1};
+    gibEin(mein);
+    klick(0);
+    ASSERT_EQ(brettZug(1), erster);
+    const Antwort a = bewerte(mein, erster);
+    antworte(a);
+    ASSERT_TRUE(klick(0).isEmpty());
+    EXPECT_EQ(fenster->Stand().Zug, 2);
+    EXPECT_EQ(sichtbarePins("lblSchwarz"), a.schwarz);
+    EXPECT_EQ(sichtbarePins("lblWeiße"), a.weiß);
+    EXPECT_EQ(brettZug(2), ersterPassender(8, 8, {{erster, a}}));
+}
+
 TEST_F(Computer, zugZurückAfterTheSecondGuessTakesItBackAndSearchesFromTheStart) {
     for (const bool farben : {true, false}) {
         SCOPED_TRACE(farben ? "colours" : "numbers");

@@ -158,10 +158,16 @@ void FensterTest::starte(const Spiel& s) {
     fenster->setMensch(s.mensch);
     fenster->setAnzahlFarben(static_cast<std::int16_t>(s.symbole));
     fenster->setAnzahlFelder(static_cast<std::int16_t>(s.felder));
+    legeCodeFest(s.code, s.symbole);
+    fenster->Start();
+    gestartet = true;
+}
+
+void FensterTest::legeCodeFest(const Code& code, int symbole) {
     // The code first, then arbitrary draws for the flashing and later games.
     auto ziehungen = std::make_shared<std::deque<double>>();
-    for (int symbol : s.code) {
-        ziehungen->push_back((symbol - 0.5) / s.symbole);
+    for (int symbol : code) {
+        ziehungen->push_back((symbol - 0.5) / symbole);
     }
     auto rest = std::make_shared<std::mt19937>(4711);
     fenster->Zufallsgenerator().setzeQuelle([ziehungen, rest] {
@@ -172,8 +178,6 @@ void FensterTest::starte(const Spiel& s) {
         }
         return std::uniform_real_distribution<double>(0.0, 1.0)(*rest);
     });
-    fenster->Start();
-    gestartet = true;
 }
 
 QLabel* FensterTest::lbl(const char* array, int index) const {

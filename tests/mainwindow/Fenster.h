@@ -100,6 +100,8 @@ protected:
     // Clears the board (after the first game), applies the settings, fixes the
     // draw of the code and starts a game.
     void starte(const Spiel& spiel);
+    // The next game started in any way draws this code.
+    void legeCodeFest(const Code& code, int symbole);
 
     template <class T = QWidget> T* finde(const QString& name) const {
         T* w = fenster->findChild<T*>(name);

@@ -217,7 +217,6 @@ TEST_F(Mensch, newGameMidGameClearsTheBoardWithoutAMessage) {
     klick(0);
     ASSERT_EQ(fenster->Stand().Zug, 3);
     ASSERT_EQ(sichtbarePins("lblSchwarz") + sichtbarePins("lblWeiße"), 8);
-    spiel.code = {};
     EXPECT_TRUE(klick(2).isEmpty());
     erwarteNeuesSpiel();
     for (int f = 0; f < 4; ++f) {
