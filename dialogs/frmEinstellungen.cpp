@@ -1,6 +1,5 @@
 #include "dialogs/frmEinstellungen.h"
 
-#include "dialogs/Zentrieren.h"
 #include "mainwindow/Drehfeld.h"
 #include "mainwindow/Steuerelemente.h"
 #include "mainwindow/frmQuorbix.h"
@@ -137,6 +136,6 @@ void frmEinstellungen::reject() {
 }
 
 void frmEinstellungen::showEvent(QShowEvent* ereignis) {
-    dialoge::zentriereAufBildschirm(this);
+    ui::zentriereAufBildschirm(this);
     QDialog::showEvent(ereignis);
 }

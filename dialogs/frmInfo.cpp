@@ -1,6 +1,5 @@
 #include "dialogs/frmInfo.h"
 
-#include "dialogs/Zentrieren.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/Steuerelemente.h"
 #include "mainwindow/frmQuorbix.h"
@@ -13,12 +12,6 @@
 #include <QRegularExpression>
 
 using ui::twRect;
-
-// The pictures are compiled into the static UI library, where nothing else
-// refers to them: without this the linker would leave them out.
-static void ladeBilder() {
-    Q_INIT_RESOURCE(quorbix);
-}
 
 namespace {
 
@@ -59,7 +52,6 @@ frmInfo::frmInfo(frmQuorbix& spiel)
     setModal(true);
     setFixedSize(ui::tw(6270), ui::tw(2700));
 
-    ladeBilder();
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setGeometry(twRect(240, 315, 1680, 1680));
@@ -120,6 +112,6 @@ bool frmInfo::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 void frmInfo::showEvent(QShowEvent* ereignis) {
-    dialoge::zentriereAufBildschirm(this);
+    ui::zentriereAufBildschirm(this);
     QDialog::showEvent(ereignis);
 }

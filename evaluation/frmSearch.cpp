@@ -1,6 +1,5 @@
 #include "evaluation/frmSearch.h"
 
-#include "dialogs/Zentrieren.h"
 #include "evaluation/Ergebnismodell.h"
 #include "mainwindow/Steuerelemente.h"
 #include "mainwindow/frmQuorbix.h"
@@ -157,8 +156,24 @@ void frmSearch::keyPressEvent(QKeyEvent* ereignis) {
 }
 
 void frmSearch::showEvent(QShowEvent* ereignis) {
-    dialoge::zentriereAufBildschirm(this);
+    ui::zentriereAufBildschirm(this);
     QDialog::showEvent(ereignis);
+}
+
+void frmSearch::zeigeAnzahl(std::uint32_t codes) {
+    // The count's box is narrow: from seven digits on the figure would be cut
+    // and read wrong, so it narrows its face and, if that is not enough,
+    // grows to the right towards "Min.:", which it never reaches.
+    const QString text = QString::number(codes);
+    const QRect lage = twRect(2167, 5805, 555, 240);
+    QFont schrift = ui::Schrift(8.25, true);
+    if (QFontMetrics(schrift).horizontalAdvance(text) > lage.width()) {
+        schrift.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    }
+    lblCodes_->setFont(schrift);
+    lblCodes_->resize(std::max(lage.width(), QFontMetrics(schrift).horizontalAdvance(text) + 1),
+                      lage.height());
+    lblCodes_->setText(text);
 }
 
 void frmSearch::wähleLetzteZeile() {
@@ -178,7 +193,7 @@ void frmSearch::zeigeZwischenstand(const quorbix::Bilanz& bilanz) {
     }
     gezeigt_ = bisher;
     modell_->zeigeBis(bisher);
-    lblCodes_->setText(QString::number(bisher));
+    zeigeAnzahl(bisher);
     wähleLetzteZeile();
 }
 
@@ -222,7 +237,7 @@ void frmSearch::Suchlauf() {
     auswertung_->Beenden();
 
     modell_->zeigeBis(bilanz.Codes);
-    lblCodes_->setText(QString::number(bilanz.Codes));
+    zeigeAnzahl(bilanz.Codes);
     lblMittel_->setText(Mitteltext(bilanz.MittelZehntel()));
     cmdStart_->setText(QStringLiteral("START"));
     cmdEnde_->setEnabled(true);

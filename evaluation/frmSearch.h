@@ -38,6 +38,8 @@ public:
     // first 50 codes are listed (in ms; the codes are checked in groups of
     // 64, or one by one for strategy 4).
     void setzeZeitscheibe(qint64 ms) { zeitscheibe_ = ms; }
+    // Shows a number of codes in lblCodes, whole however many digits it has.
+    void zeigeAnzahl(std::uint32_t codes);
 
 protected:
     void reject() override;

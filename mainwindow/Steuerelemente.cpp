@@ -2,9 +2,18 @@
 
 #include "rules/Farben.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QVariant>
 #include <cmath>
+
+// The pictures are compiled into the static UI library, where nothing refers
+// to them; every window uses this file, so loading them here keeps them in.
+static const int bilderGeladen = [] {
+    Q_INIT_RESOURCE(quorbix);
+    return 1;
+}();
 
 namespace ui {
 
@@ -111,6 +120,20 @@ void setzeTag(QWidget* w, const QString& tag) {
 
 void sofortZeichnen(QWidget* w) {
     w->repaint();
+}
+
+void zentriereAufBildschirm(QWidget* fenster) {
+    const QScreen* bildschirm =
+        fenster->screen() != nullptr ? fenster->screen() : QGuiApplication::primaryScreen();
+    if (bildschirm == nullptr) {
+        return;
+    }
+    const QRect fläche = bildschirm->geometry();
+    // Before the first showing the frame is not known yet; the client size is
+    // then the best estimate.
+    const QSize außen = fenster->frameGeometry().size().expandedTo(fenster->size());
+    fenster->move(fläche.left() + (fläche.width() - außen.width()) / 2,
+                  fläche.top() + (fläche.height() - außen.height()) / 2);
 }
 
 } // namespace ui

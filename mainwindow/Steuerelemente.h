@@ -53,4 +53,7 @@ void setzeTag(QWidget* w, const QString& tag);
 // Paint a widget now, without handling any other event.
 void sofortZeichnen(QWidget* w);
 
+// Moves a top-level window so that its outer frame is centred on its screen.
+void zentriereAufBildschirm(QWidget* fenster);
+
 } // namespace ui

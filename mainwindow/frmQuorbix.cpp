@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
 
 using namespace quorbix;
@@ -89,7 +88,8 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
     // Loading: the defaults are those of Spielstand; centre, then the labels.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    zentriere();
+    adjustSize();
+    ui::zentriereAufBildschirm(this);
     for (int i = 1; i <= 13; ++i) {
         lblNr_[i] = ui::kopiereLabel(lblNr_[0], ui::Elementname("lblNr", i));
         lblNr_[i]->setText(QStringLiteral("%1)").arg(i + 1));
@@ -107,18 +107,6 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 frmQuorbix::~frmQuorbix() {
     // Nothing may call back into a window that is going away.
     stand_.Aktivität = nullptr;
-}
-
-void frmQuorbix::zentriere() {
-    adjustSize();
-    const QScreen* bildschirm = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (bildschirm == nullptr) {
-        return;
-    }
-    const QRect fläche = bildschirm->geometry();
-    const QSize außen = frameGeometry().size().expandedTo(size());
-    move(fläche.left() + (fläche.width() - außen.width()) / 2,
-         fläche.top() + (fläche.height() - außen.height()) / 2);
 }
 
 void frmQuorbix::erzeugeSteuerelemente() {
@@ -765,6 +753,15 @@ void frmQuorbix::mnuInfo_Click() {
 
 void frmQuorbix::mnuEnde_Click() {
     close();
+}
+
+void frmQuorbix::showEvent(QShowEvent* ereignis) {
+    QMainWindow::showEvent(ereignis);
+    if (!ereignis->spontaneous() && !zentriert_) {
+        // The window manager's frame is known only now: centre by the outer size.
+        zentriert_ = true;
+        ui::zentriereAufBildschirm(this);
+    }
 }
 
 void frmQuorbix::closeEvent(QCloseEvent* ereignis) {

@@ -61,11 +61,11 @@ public:
     bool SucheLäuft() const { return sucheLäuft_; }
 
 protected:
+    void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     void erzeugeSteuerelemente();
-    void zentriere();
     void Computersieg();
     void AntwortZurücknehmen();
     void updAntwort_Change(Drehfeld* geändert, Drehfeld* anderes);
@@ -89,6 +89,7 @@ private:
     bool sucheLäuft_ = false;
     QElapsedTimer aktivitätsUhr_;
     bool endeAngefordert_ = false;
+    bool zentriert_ = false;
     int handlerTiefe_ = 0;
 
     QWidget* zentrale_ = nullptr;

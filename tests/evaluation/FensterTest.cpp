@@ -398,3 +398,19 @@ TEST_F(Fenster, onlyEndeClosesTheWindowAndNotWhileARunGoes) {
     EXPECT_FALSE(fenster->isVisible());
     EXPECT_EQ(fenster->result(), QDialog::Accepted);
 }
+
+TEST_F(Fenster, countShowsEveryDigitUpToTheLargestSpaceWithoutReachingMin) {
+    QLabel* codes = element<QLabel>("lblCodes");
+    const int minLinks = element<QLabel>("Label2")->geometry().left();
+    for (const std::uint32_t anzahl : {50u, 1296u, 999999u, 1048576u, 16777216u}) {
+        fenster->zeigeAnzahl(anzahl);
+        const QString text = QString::number(anzahl);
+        EXPECT_EQ(codes->text(), text);
+        EXPECT_LE(codes->fontMetrics().horizontalAdvance(text), codes->contentsRect().width())
+            << anzahl << " is cut off";
+        EXPECT_LT(codes->geometry().right(), minLinks) << anzahl;
+        EXPECT_EQ(codes->geometry().left(), qRound(2167 / 15.0));
+    }
+    fenster->zeigeAnzahl(50);
+    EXPECT_EQ(codes->width(), qRound(555 / 15.0)) << "back to its own width";
+}
