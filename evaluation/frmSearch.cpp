@@ -68,6 +68,8 @@ frmSearch::frmSearch(const frmQuorbix& spiel, QWidget* eltern)
     txtNr_->setObjectName(QStringLiteral("txtNr"));
     txtNr_->setGeometry(twRect(1395, 0, 330, 285));
     txtNr_->setFont(ui::Schrift(8.25, false));
+    // A screen reader names the box by its caption.
+    Label5_->setBuddy(txtNr_);
 
     picDummy_ = new QWidget(this);
     picDummy_->setObjectName(QStringLiteral("picDummy"));

@@ -376,6 +376,7 @@ TEST_F(Barrierefreiheit, evaluationWindowKeyboardOrderAndResultNames) {
                 ::testing::StartsWith("Größte Zahl der Züge: "));
     EXPECT_EQ(Name(baum, "cmdStart"), "START");
     EXPECT_EQ(Name(baum, "Label5"), "Strategie-Nr.:");
+    EXPECT_EQ(Name(baum, "txtNr"), "Strategie-Nr.:") << "the box is named by its caption";
 }
 
 TEST_F(Barrierefreiheit, aboutBoxReadsItsTextAsOneLineAndNamesThePicture) {
