@@ -4,33 +4,41 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
+#include <poll.h>
 #include <unistd.h>
 
 XServer::XServer(int breite, int höhe) {
-    // A display number nobody else uses: no lock file, no socket.
-    for (int n = 90 + getpid() % 50; n < 200; ++n) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) ||
-            QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-            continue;
-        }
-        xvfb_.start(QStringLiteral("Xvfb"),
-                    {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("%1x%2x24").arg(breite).arg(höhe), QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp")});
-        if (!xvfb_.waitForStarted(5000)) {
-            return;
-        }
-        const QDeadlineTimer frist(15000);
-        while (!frist.hasExpired() && xvfb_.state() == QProcess::Running) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-                nummer_ = n;
-                return;
-            }
-            QThread::msleep(20);
-        }
-        xvfb_.kill();
-        xvfb_.waitForFinished();
+    // Xvfb picks a free display itself and writes its number into a pipe once
+    // it accepts connections: tests running side by side never collide.
+    int rohr[2];
+    if (pipe(rohr) != 0) {
+        return;
     }
+    xvfb_.start(QStringLiteral("Xvfb"),
+                {QStringLiteral("-displayfd"), QString::number(rohr[1]), QStringLiteral("-screen"),
+                 QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(breite).arg(höhe),
+                 QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    close(rohr[1]);
+    if (xvfb_.waitForStarted(5000)) {
+        QByteArray zeile;
+        pollfd warte{rohr[0], POLLIN, 0};
+        const QDeadlineTimer frist(30000);
+        while (!zeile.contains('\n') && !frist.hasExpired() &&
+               poll(&warte, 1, static_cast<int>(frist.remainingTime())) > 0) {
+            char puffer[32];
+            const ssize_t gelesen = read(rohr[0], puffer, sizeof puffer);
+            if (gelesen <= 0) {
+                break;
+            }
+            zeile.append(puffer, gelesen);
+        }
+        bool ok = false;
+        const int nummer = zeile.trimmed().toInt(&ok);
+        if (ok) {
+            nummer_ = nummer;
+        }
+    }
+    close(rohr[0]);
 }
 
 XServer::~XServer() {
@@ -64,7 +72,7 @@ QString XServer::aufruf(const QString& programm, const QStringList& argumente) c
 }
 
 QString XServer::warteAufFenster(const QString& namensmuster) const {
-    const QDeadlineTimer frist(20000);
+    const QDeadlineTimer frist(60000);
     while (!frist.hasExpired()) {
         const QString ids = aufruf(QStringLiteral("xdotool"),
                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),

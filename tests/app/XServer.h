@@ -18,7 +18,7 @@ public:
     // Environment for a program on this display with Qt's xcb platform.
     QProcessEnvironment umgebung() const;
 
-    // Id of the first visible window whose name matches, or empty after 20 s.
+    // Id of the first visible window whose name matches, or empty after 60 s.
     QString warteAufFenster(const QString& namensmuster) const;
 
     struct Info {
