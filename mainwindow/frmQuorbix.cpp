@@ -68,7 +68,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     stand_.Aktivität = [this] {
         // A screen shows at most one frame per 16 ms: more turns of the event
         // loop would only slow the search down many times over.
-        if (aktivitätsUhr_.isValid() && aktivitätsUhr_.elapsed() < 16) {
+        if (aktivitätsUhr_.isValid() && aktivitätsUhr_.elapsed() < aktivitätsabstand_) {
             return;
         }
         aktivitätsUhr_.start();

@@ -59,6 +59,9 @@ public:
     const quorbix::Spielstand& Stand() const { return stand_; }
     quorbix::Zufall& Zufallsgenerator() { return zufall_; }
     bool SucheLäuft() const { return sucheLäuft_; }
+    // Least time between two event turns of the search (ms); 0 turns at every
+    // 99th step, which makes runs that click during a search repeatable.
+    void setzeAktivitätsabstand(int ms) { aktivitätsabstand_ = ms; }
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -88,6 +91,7 @@ private:
     quorbix::Zufall zufall_;
     bool sucheLäuft_ = false;
     QElapsedTimer aktivitätsUhr_;
+    int aktivitätsabstand_ = 16;
     bool endeAngefordert_ = false;
     bool zentriert_ = false;
     int handlerTiefe_ = 0;
