@@ -4,6 +4,7 @@
 // and text are drawn sharp, not enlarged) and no caption is cut off.
 
 #include "common/Modal.h"
+#include "common/Spiel.h"
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
@@ -115,12 +116,7 @@ protected:
     }
 
     void neuesSpiel(bool farben, bool mensch, int anzahlFarben, int felder) {
-        spiel.Lösch();
-        spiel.setFarben(farben);
-        spiel.setMensch(mensch);
-        spiel.setAnzahlFarben(static_cast<std::int16_t>(anzahlFarben));
-        spiel.setAnzahlFelder(static_cast<std::int16_t>(felder));
-        spiel.Start();
+        testhilfe::neuesSpiel(spiel, farben, mensch, anzahlFarben, felder);
     }
 
     // Two guesses of the human against the code 1, 2, 3, ...: pegs of both kinds.

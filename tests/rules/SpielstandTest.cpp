@@ -1,4 +1,5 @@
 #include "rules/Spielstand.h"
+#include "Reihen.h"
 #include "rules/Farben.h"
 
 #include <algorithm>
@@ -7,29 +8,9 @@
 #include <vector>
 
 using namespace quorbix;
+using namespace quorbix::test;
 
 namespace {
-
-Reihe reihe(std::initializer_list<int> symbole) {
-    Reihe r{};
-    int p = 1;
-    for (int s : symbole) {
-        r[static_cast<std::size_t>(p++)] = static_cast<std::int16_t>(s);
-    }
-    return r;
-}
-
-// Scores `zug` against `code` through the game state, as the window does.
-std::pair<int, int> bewerte(const Reihe& code, const Reihe& zug, int felder) {
-    Spielstand s;
-    s.AnzahlFelder = static_cast<std::int16_t>(felder);
-    s.Kombination[0] = code;
-    s.Kombination[3] = zug;
-    s.Prüfzug = 3;
-    s.Anzahlschwarze();
-    s.Anzahlweiße();
-    return {s.Schwarze, s.Weiße};
-}
 
 // The count by formula: sum over symbols of the smaller count, minus black.
 std::pair<int, int> nachFormel(const Reihe& a, const Reihe& b, int felder) {

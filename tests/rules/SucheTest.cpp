@@ -1,3 +1,4 @@
+#include "Reihen.h"
 #include "rules/Spielstand.h"
 
 #include <gtest/gtest.h>
@@ -6,38 +7,9 @@
 #include <vector>
 
 using namespace quorbix;
+using namespace quorbix::test;
 
 namespace {
-
-Reihe reihe(std::initializer_list<int> symbole) {
-    Reihe r{};
-    int p = 1;
-    for (int s : symbole) {
-        r[static_cast<std::size_t>(p++)] = static_cast<std::int16_t>(s);
-    }
-    return r;
-}
-
-// Code number i (0-based) in counting order, position 1 fastest.
-Reihe codeNr(long i, int felder, int farben) {
-    Reihe r{};
-    for (int p = 1; p <= felder; ++p) {
-        r[p] = static_cast<std::int16_t>(1 + i % farben);
-        i /= farben;
-    }
-    return r;
-}
-
-std::pair<int, int> antwort(const Reihe& code, const Reihe& zug, int felder) {
-    Spielstand s;
-    s.AnzahlFelder = static_cast<std::int16_t>(felder);
-    s.Kombination[0] = code;
-    s.Kombination[1] = zug;
-    s.Prüfzug = 1;
-    s.Anzahlschwarze();
-    s.Anzahlweiße();
-    return {s.Schwarze, s.Weiße};
-}
 
 // A computer-guessing game with the first guess given and answers to fill in.
 Spielstand spiel(int felder, int farben, const Reihe& ersterZug) {
@@ -249,7 +221,7 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
             while (true) {
                 const Reihe zug = s.Kombination[s.Zug];
                 ASSERT_TRUE(geraten.insert(zug).second) << "guess repeated";
-                const auto [schwarz, weiß] = antwort(geheim, zug, felder);
+                const auto [schwarz, weiß] = bewerte(geheim, zug, felder);
                 antworte(s, schwarz, weiß);
                 if (schwarz == felder) {
                     break;
@@ -262,7 +234,7 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
                     const Reihe c = codeNr(i, felder, farben);
                     bool passt = true;
                     for (int m = 1; m <= s.Zug && passt; ++m) {
-                        passt = antwort(c, s.Kombination[m], felder) ==
+                        passt = bewerte(c, s.Kombination[m], felder) ==
                                 std::make_pair<int, int>(s.AntwortSchwarz[m], s.AntwortWeiß[m]);
                     }
                     if (passt) {

@@ -2,6 +2,7 @@
 // it had when it was loaded: nothing leaked, nothing lost.
 
 #include "common/Modal.h"
+#include "common/Spiel.h"
 #include "mainwindow/frmQuorbix.h"
 
 #include <QAbstractButton>
@@ -28,20 +29,11 @@ void drücke(frmQuorbix& f, int i) {
     testhilfe::Meldungen([&] { QTest::mouseClick(knopf(f, i), Qt::LeftButton); });
 }
 
-void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int farbenZahl, int felder) {
-    f.Lösch();
-    f.setFarben(farben);
-    f.setMensch(mensch);
-    f.setAnzahlFarben(static_cast<std::int16_t>(farbenZahl));
-    f.setAnzahlFelder(static_cast<std::int16_t>(felder));
-    f.Start();
-}
-
 // One game of the given kind, played a few moves and ended.
 void spiele(frmQuorbix& f, int art, int n) {
     const bool farben = art % 2 == 0;
     const bool mensch = art / 2 % 2 == 0;
-    neuesSpiel(f, farben, mensch, 1 + n % 8, 1 + n / 8 % 8);
+    testhilfe::neuesSpiel(f, farben, mensch, 1 + n % 8, 1 + n / 8 % 8);
     drücke(f, 0);
     if (mensch) {
         for (int zug = 0; zug < n % 5; ++zug) {
@@ -73,7 +65,7 @@ TEST(Leaks, aThousandGamesOfEveryKindLeaveTheMainWindowAsLoaded) {
         }
         ASSERT_FALSE(HasFailure()) << "game " << n;
     }
-    neuesSpiel(f, true, true, 6, 4);
+    testhilfe::neuesSpiel(f, true, true, 6, 4);
     EXPECT_EQ(kinder(&f), geladen);
 }
 

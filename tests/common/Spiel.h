@@ -1,0 +1,18 @@
+#pragma once
+// A new game with other settings, the way every new game begins: clear the
+// board, change the settings, lay out the game.
+
+#include "mainwindow/frmQuorbix.h"
+
+namespace testhilfe {
+
+inline void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int farbenZahl, int felder) {
+    f.Lösch();
+    f.setFarben(farben);
+    f.setMensch(mensch);
+    f.setAnzahlFarben(static_cast<std::int16_t>(farbenZahl));
+    f.setAnzahlFelder(static_cast<std::int16_t>(felder));
+    f.Start();
+}
+
+} // namespace testhilfe
