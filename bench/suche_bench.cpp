@@ -5,7 +5,6 @@
 #include "mainwindow/frmQuorbix.h"
 #include "rules/Spielstand.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 using namespace quorbix;
@@ -76,14 +75,3 @@ void BM_SucheFenster(benchmark::State& state) {
 BENCHMARK(BM_SucheFenster)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

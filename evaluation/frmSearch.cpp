@@ -19,6 +19,9 @@ using ui::twRect;
 
 namespace {
 
+// lblCodes at its own width; it may grow for long counts.
+const QRect LageCodes = twRect(2167, 5805, 555, 240);
+
 // The average in the user's locale with as few decimals as needed (4,8 or 5).
 QString Mitteltext(std::int64_t zehntel) {
     const QLocale ort;
@@ -93,7 +96,7 @@ frmSearch::frmSearch(const frmQuorbix& spiel, QWidget* eltern)
 
     Label1_ = beschriftung(this, "Label1", twRect(457, 5805, 1770, 195),
                            QStringLiteral("Anzahl Kombinationen:"), false);
-    lblCodes_ = beschriftung(this, "lblCodes", twRect(2167, 5805, 555, 240), QString(), true);
+    lblCodes_ = beschriftung(this, "lblCodes", LageCodes, QString(), true);
     Label2_ =
         beschriftung(this, "Label2", twRect(2842, 5805, 645, 195), QStringLiteral("Min.:"), false);
     lblMin_ = beschriftung(this, "lblMin", twRect(3292, 5805, 645, 195), QString(), true);
@@ -167,14 +170,14 @@ void frmSearch::zeigeAnzahl(std::uint32_t codes) {
     // and read wrong, so it narrows its face and, if that is not enough,
     // grows to the right towards "Min.:", which it never reaches.
     const QString text = QString::number(codes);
-    const QRect lage = twRect(2167, 5805, 555, 240);
     QFont schrift = ui::Schrift(8.25, true);
-    if (QFontMetrics(schrift).horizontalAdvance(text) > lage.width()) {
+    if (QFontMetrics(schrift).horizontalAdvance(text) > LageCodes.width()) {
         schrift.setFamily(QStringLiteral("Liberation Sans Narrow"));
     }
     lblCodes_->setFont(schrift);
-    lblCodes_->resize(std::max(lage.width(), QFontMetrics(schrift).horizontalAdvance(text) + 1),
-                      lage.height());
+    lblCodes_->resize(
+        std::max(LageCodes.width(), QFontMetrics(schrift).horizontalAdvance(text) + 1),
+        LageCodes.height());
     lblCodes_->setText(text);
 }
 

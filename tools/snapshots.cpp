@@ -2,6 +2,7 @@
 // anyone can look at the program without a display:
 //     build/snapshots [folder]      (default: screenshots/ beside the program)
 
+#include "common/Spiel.h"
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
@@ -41,15 +42,6 @@ void ohneMeldungen(const std::function<void()>& schritt) {
     });
     wecker.start(5);
     schritt();
-}
-
-void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int farbenZahl, int felder) {
-    f.Lösch();
-    f.setFarben(farben);
-    f.setMensch(mensch);
-    f.setAnzahlFarben(static_cast<std::int16_t>(farbenZahl));
-    f.setAnzahlFelder(static_cast<std::int16_t>(felder));
-    f.Start();
 }
 
 void stelle(frmQuorbix& f, const char* name, int wert) {
@@ -99,7 +91,7 @@ int main(int argc, char** argv) {
     f.cmdFertig_Click(0);
     speichere(&f, QStringLiteral("main-guesses"));
 
-    neuesSpiel(f, false, true, 6, 4);
+    testhilfe::neuesSpiel(f, false, true, 6, 4);
     setzeEingabe(f, {1, 2, 3, 4});
     f.cmdFertig_Click(0);
     f.cmdFertig_Click(0);
@@ -107,10 +99,10 @@ int main(int argc, char** argv) {
     f.cmdFertig_Click(0);
     speichere(&f, QStringLiteral("main-numbers"));
 
-    neuesSpiel(f, true, true, 8, 8);
+    testhilfe::neuesSpiel(f, true, true, 8, 8);
     speichere(&f, QStringLiteral("main-8x8"));
 
-    neuesSpiel(f, true, false, 6, 4);
+    testhilfe::neuesSpiel(f, true, false, 6, 4);
     setzeEingabe(f, {2, 4, 4, 6});
     speichere(&f, QStringLiteral("computer-start"));
     f.cmdFertig_Click(0);
@@ -121,7 +113,7 @@ int main(int argc, char** argv) {
     }
     speichere(&f, QStringLiteral("computer-guessing"));
 
-    neuesSpiel(f, false, false, 8, 5);
+    testhilfe::neuesSpiel(f, false, false, 8, 5);
     setzeEingabe(f, {3, 1, 4, 1, 5});
     f.cmdFertig_Click(0);
     f.cmdFertig_Click(3);
@@ -129,7 +121,7 @@ int main(int argc, char** argv) {
     speichere(&f, QStringLiteral("computer-numbers"));
 
     // The dialogs, shown without their modal loop.
-    neuesSpiel(f, true, true, 6, 4);
+    testhilfe::neuesSpiel(f, true, true, 6, 4);
     {
         frmEinstellungen einstellungen(f);
         einstellungen.show();
