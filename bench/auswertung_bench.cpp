@@ -79,7 +79,7 @@ void BM_Fenster(benchmark::State& state) {
     frmQuorbix spiel;
     spiel.setAnzahlFelder(static_cast<std::int16_t>(state.range(0)));
     spiel.setAnzahlFarben(static_cast<std::int16_t>(state.range(1)));
-    frmSearch fenster(spiel);
+    frmSearch fenster(spiel.AnzahlFelder(), spiel.AnzahlFarben());
     fenster.findChild<QLineEdit*>(QStringLiteral("txtNr"))
         ->setText(QString::number(state.range(2)));
     fenster.show();

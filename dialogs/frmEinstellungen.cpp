@@ -1,8 +1,7 @@
 #include "dialogs/frmEinstellungen.h"
 
-#include "mainwindow/Drehfeld.h"
-#include "mainwindow/Steuerelemente.h"
-#include "mainwindow/frmQuorbix.h"
+#include "dialogs/Drehfeld.h"
+#include "dialogs/Steuerelemente.h"
 #include "rules/Zahlen.h"
 
 #include <QGroupBox>
@@ -12,27 +11,19 @@
 
 using ui::twRect;
 
-namespace {
-
-// Both counts run from 1 to 8: the main window has eight entry, solution and
-// legend cells and eight colours.
-constexpr int Kleinste = 1;
-constexpr int Größte = 8;
-
-} // namespace
-
-frmEinstellungen::frmEinstellungen(frmQuorbix& spiel)
-    : QDialog(&spiel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frmEinstellungen::frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernahme übernehmen,
+                                   QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      spiel_(spiel) {
+      übernehmen_(std::move(übernehmen)) {
     setObjectName(QStringLiteral("frmEinstellungen"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     setModal(true);
     setFont(ui::Schrift(9.75));
     resize(ui::tw(5475), ui::tw(4650));
     erzeugeSteuerelemente();
-    Form_Load();
+    Form_Load(jetzt);
 }
 
 void frmEinstellungen::erzeugeSteuerelemente() {
@@ -49,12 +40,13 @@ void frmEinstellungen::erzeugeSteuerelemente() {
         o->setGeometry(lage);
         return o;
     };
-    const auto zähler = [](QWidget* eltern, const char* name, const QRect& lage, QLabel* zahl) {
+    const auto zähler = [](QWidget* eltern, const char* name, const QRect& lage, QLabel* zahl,
+                           int höchstens) {
         auto* d = new Drehfeld(eltern);
         d->setObjectName(QString::fromUtf8(name));
         d->setGeometry(lage);
-        d->setMinimum(Kleinste);
-        d->setMaximum(Größte);
+        d->setMinimum(1);
+        d->setMaximum(höchstens);
         d->binde(zahl, Drehfeld::Bindung::Beschriftung);
         return d;
     };
@@ -81,13 +73,13 @@ void frmEinstellungen::erzeugeSteuerelemente() {
                        QStringLiteral("Anzahl Felder pro Reihe :"), text);
     lblFelder_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFelder"),
                                 twRect(2880, 240, 345, 375), QString(), zahl);
-    upd1_ = zähler(fraFelder_, "upd1", twRect(3240, 240, 270, 375), lblFelder_);
+    upd1_ = zähler(fraFelder_, "upd1", twRect(3240, 240, 270, 375), lblFelder_, quorbix::MaxFelder);
     lblFarbenZahlen_ =
         ui::neuesLabel(fraFelder_, QStringLiteral("lblFarbenZahlen"), twRect(120, 840, 2895, 255),
                        QStringLiteral(" Anzahl Farben/Zahlen     :"), textLinks);
     lblFaZa_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFaZa"), twRect(2880, 840, 345, 375),
                               QString(), zahl);
-    upd2_ = zähler(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_);
+    upd2_ = zähler(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_, quorbix::MaxFarben);
     // The number labels lie on top of the caption labels they overlap.
     lblFelder_->raise();
     lblFaZa_->raise();
@@ -109,11 +101,11 @@ void frmEinstellungen::erzeugeSteuerelemente() {
     cmdOkay_->setFocus();
 }
 
-void frmEinstellungen::Form_Load() {
-    (spiel_.Mensch() ? optMensch_ : optComputer_)->setChecked(true);
-    (spiel_.Farben() ? optFarben_ : optZahlen_)->setChecked(true);
-    upd2_->setzeGebundenenText(QString::number(spiel_.AnzahlFarben()));
-    upd1_->setzeGebundenenText(QString::number(spiel_.AnzahlFelder()));
+void frmEinstellungen::Form_Load(const quorbix::Einstellungen& jetzt) {
+    (jetzt.Mensch ? optMensch_ : optComputer_)->setChecked(true);
+    (jetzt.Farben ? optFarben_ : optZahlen_)->setChecked(true);
+    upd2_->setzeGebundenenText(QString::number(jetzt.AnzahlFarben));
+    upd1_->setzeGebundenenText(QString::number(jetzt.AnzahlFelder));
 }
 
 void frmEinstellungen::cmdOkay_Click() {
@@ -123,12 +115,15 @@ void frmEinstellungen::cmdOkay_Click() {
         return;
     }
     übernommen_ = true;
-    spiel_.setMensch(!optComputer_->isChecked());
-    spiel_.setFarben(optFarben_->isChecked());
-    spiel_.setAnzahlFarben(quorbix::TextGanzzahl(lblFaZa_->text().toStdString()));
-    spiel_.setAnzahlFelder(quorbix::TextGanzzahl(lblFelder_->text().toStdString()));
+    quorbix::Einstellungen neu;
+    neu.Mensch = !optComputer_->isChecked();
+    neu.Farben = optFarben_->isChecked();
+    neu.AnzahlFarben = quorbix::TextGanzzahl(lblFaZa_->text().toStdString());
+    neu.AnzahlFelder = quorbix::TextGanzzahl(lblFelder_->text().toStdString());
     accept();
-    spiel_.Start();
+    if (übernehmen_) {
+        übernehmen_(neu);
+    }
 }
 
 void frmEinstellungen::reject() {

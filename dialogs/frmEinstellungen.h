@@ -3,21 +3,27 @@
 // It reads the main window's settings when it opens and, on OK, writes them
 // back and starts a new game there.
 
+#include "rules/Spielstand.h"
+
 #include <QDialog>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class Drehfeld;
-class frmQuorbix;
 
 class frmEinstellungen : public QDialog {
     Q_OBJECT
 
 public:
-    // Owned by the main window; the controls are filled from its settings.
-    explicit frmEinstellungen(frmQuorbix& spiel);
+    using Übernahme = std::function<void(const quorbix::Einstellungen&)>;
+
+    // Owned by the main window; the controls are filled from `jetzt`. OK
+    // hands the chosen settings to `übernehmen`, which stores them and
+    // starts the new game.
+    frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernahme übernehmen, QWidget* eltern);
 
     // OK, Enter and Escape: take over the settings, close, start a new game.
     void cmdOkay_Click();
@@ -32,9 +38,9 @@ protected:
 
 private:
     void erzeugeSteuerelemente();
-    void Form_Load();
+    void Form_Load(const quorbix::Einstellungen& jetzt);
 
-    frmQuorbix& spiel_;
+    Übernahme übernehmen_;
     bool übernommen_ = false;
 
     QGroupBox* fraRaten_ = nullptr;

@@ -1,8 +1,6 @@
 #include "dialogs/frmInfo.h"
 
-#include "evaluation/frmSearch.h"
-#include "mainwindow/Steuerelemente.h"
-#include "mainwindow/frmQuorbix.h"
+#include "dialogs/Steuerelemente.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -43,10 +41,10 @@ protected:
 
 } // namespace
 
-frmInfo::frmInfo(frmQuorbix& spiel)
-    : QDialog(&spiel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      spiel_(spiel) {
+      auswerten_(std::move(auswerten)) {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QString());
     setModal(true);
@@ -91,8 +89,9 @@ void frmInfo::Label1_DblClick() {
         return;
     }
     // Modal without an owner; the about box stays open beneath it.
-    frmSearch fenster(spiel_);
-    fenster.exec();
+    if (auswerten_) {
+        auswerten_();
+    }
 }
 
 void frmInfo::reject() {}

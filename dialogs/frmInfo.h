@@ -4,18 +4,20 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 
 class QLabel;
 class QPushButton;
-class frmQuorbix;
 
 class frmInfo : public QDialog {
     Q_OBJECT
 
 public:
     // Owned by the main window, which keeps the object (and so the arming)
-    // alive for the whole run and shows it again on every "Info".
-    explicit frmInfo(frmQuorbix& spiel);
+    // alive for the whole run and shows it again on every "Info". The
+    // evaluation window is opened through `auswerten`, which knows the
+    // settings it reads.
+    frmInfo(std::function<void()> auswerten, QWidget* eltern);
 
     // Event procedures.
     void Command1_Click();
@@ -31,7 +33,7 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
-    frmQuorbix& spiel_;
+    std::function<void()> auswerten_;
     // 1 once the picture has been double-clicked; nothing resets it.
     std::int16_t Suchfreigabe = 0;
 

@@ -1,8 +1,7 @@
 #include "evaluation/frmSearch.h"
 
+#include "dialogs/Steuerelemente.h"
 #include "evaluation/Ergebnismodell.h"
-#include "mainwindow/Steuerelemente.h"
-#include "mainwindow/frmQuorbix.h"
 #include "rules/Zahlen.h"
 
 #include <QCoreApplication>
@@ -58,7 +57,7 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const Q
 
 } // namespace
 
-frmSearch::frmSearch(const frmQuorbix& spiel, QWidget* eltern)
+frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmSearch"));
@@ -117,17 +116,17 @@ frmSearch::frmSearch(const frmQuorbix& spiel, QWidget* eltern)
     connect(cmdStart_, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
     connect(cmdEnde_, &QPushButton::clicked, this, [this] { cmdEnde_Click(); });
 
-    Form_Load(spiel);
+    Form_Load(felder, farben);
 }
 
 frmSearch::~frmSearch() = default;
 
-void frmSearch::Form_Load(const frmQuorbix& spiel) {
+void frmSearch::Form_Load(int felder, int farben) {
     for (int spalte = 0; spalte < 2; ++spalte) {
         lstView_->setColumnWidth(spalte, ui::tw(2000));
     }
-    AnzahlFelder = spiel.AnzahlFelder();
-    AnzahlFarben = spiel.AnzahlFarben();
+    AnzahlFelder = static_cast<std::int16_t>(felder);
+    AnzahlFarben = static_cast<std::int16_t>(farben);
 }
 
 void frmSearch::cmdStart_Click() {

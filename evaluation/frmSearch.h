@@ -17,15 +17,14 @@ class QPushButton;
 class QTableView;
 class QWidget;
 class Ergebnismodell;
-class frmQuorbix;
 
 class frmSearch : public QDialog {
     Q_OBJECT
 
 public:
     // Loading the window: the list's columns, then the game's AnzahlFelder
-    // and AnzahlFarben, read once.
-    explicit frmSearch(const frmQuorbix& spiel, QWidget* eltern = nullptr);
+    // and AnzahlFarben, given once.
+    frmSearch(int AnzahlFelder, int AnzahlFarben, QWidget* eltern = nullptr);
     ~frmSearch() override;
 
     void cmdStart_Click();
@@ -47,7 +46,7 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
-    void Form_Load(const frmQuorbix& spiel);
+    void Form_Load(int felder, int farben);
     void Suchlauf();
     void zeigeZwischenstand(const quorbix::Bilanz& bilanz);
     void wähleLetzteZeile();

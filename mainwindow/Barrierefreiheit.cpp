@@ -1,8 +1,8 @@
 #include "mainwindow/Barrierefreiheit.h"
 
-#include "mainwindow/Drehfeld.h"
+#include "dialogs/Drehfeld.h"
+#include "dialogs/Steuerelemente.h"
 #include "mainwindow/Knopf.h"
-#include "mainwindow/Steuerelemente.h"
 #include "mainwindow/frmQuorbix.h"
 #include "rules/Farben.h"
 

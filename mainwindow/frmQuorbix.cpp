@@ -1,11 +1,12 @@
 #include "mainwindow/frmQuorbix.h"
 
+#include "dialogs/Drehfeld.h"
+#include "dialogs/Steuerelemente.h"
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
-#include "mainwindow/Drehfeld.h"
+#include "evaluation/frmSearch.h"
 #include "mainwindow/Knopf.h"
 #include "mainwindow/Meldung.h"
-#include "mainwindow/Steuerelemente.h"
 #include "rules/Farben.h"
 #include "rules/Zahlen.h"
 
@@ -738,7 +739,16 @@ void frmQuorbix::updM_Change(int Index) {
 
 void frmQuorbix::einstellungen() {
     Lösch();
-    frmEinstellungen dialog(*this);
+    frmEinstellungen dialog(
+        stand_,
+        [this](const Einstellungen& neu) {
+            setMensch(neu.Mensch);
+            setFarben(neu.Farben);
+            setAnzahlFarben(neu.AnzahlFarben);
+            setAnzahlFelder(neu.AnzahlFelder);
+            Start();
+        },
+        this);
     dialog.exec();
 }
 
@@ -746,7 +756,12 @@ void frmQuorbix::einstellungen() {
 
 void frmQuorbix::mnuInfo_Click() {
     if (info_ == nullptr) {
-        info_ = new frmInfo(*this);
+        info_ = new frmInfo(
+            [this] {
+                frmSearch fenster(AnzahlFelder(), AnzahlFarben());
+                fenster.exec();
+            },
+            this);
     }
     info_->exec();
 }

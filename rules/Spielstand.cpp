@@ -4,6 +4,26 @@
 
 namespace quorbix {
 
+namespace {
+
+bool setzeAnzahl(std::int16_t& ziel, int wert, int höchstens) {
+    if (wert < 1 || wert > höchstens) {
+        return false;
+    }
+    ziel = static_cast<std::int16_t>(wert);
+    return true;
+}
+
+} // namespace
+
+bool Einstellungen::setzeAnzahlFarben(int wert) {
+    return setzeAnzahl(AnzahlFarben, wert, MaxFarben);
+}
+
+bool Einstellungen::setzeAnzahlFelder(int wert) {
+    return setzeAnzahl(AnzahlFelder, wert, MaxFelder);
+}
+
 void Spielstand::Neubeginn(Zufall& zufall) {
     Zug = 0;
     Erschöpft = 0;

@@ -28,14 +28,21 @@ enum class Suchausgang {
     Gefunden,     // row 0 agrees with every answer so far
 };
 
-class Spielstand {
-public:
-    // Settings.
+// The four settings of a game, with their defaults.
+struct Einstellungen {
     bool Farben = true;
     bool Mensch = true;
     std::int16_t AnzahlFarben = 6;
     std::int16_t AnzahlFelder = 4;
 
+    // The counts take values within 1..8 only; anything else is refused
+    // (false) and the setting keeps its value.
+    bool setzeAnzahlFarben(int wert);
+    bool setzeAnzahlFelder(int wert);
+};
+
+class Spielstand : public Einstellungen {
+public:
     // Game state. Row 0 of Kombination is the secret code (human guesses) or
     // the computer's candidate; rows 1..14 are the guesses of moves 1..14.
     std::array<Reihe, MaxZüge + 1> Kombination{};

@@ -123,19 +123,19 @@ int main(int argc, char** argv) {
     // The dialogs, shown without their modal loop.
     testhilfe::neuesSpiel(f, true, true, 6, 4);
     {
-        frmEinstellungen einstellungen(f);
+        frmEinstellungen einstellungen(f.Stand(), {}, &f);
         einstellungen.show();
         speichere(&einstellungen, QStringLiteral("settings"));
         einstellungen.hide();
     }
     {
-        frmInfo info(f);
+        frmInfo info({}, &f);
         info.show();
         speichere(&info, QStringLiteral("about"));
         info.hide();
     }
     {
-        frmSearch suche(f);
+        frmSearch suche(f.AnzahlFelder(), f.AnzahlFarben());
         suche.show();
         speichere(&suche, QStringLiteral("evaluation-start"));
         suche.cmdStart_Click();

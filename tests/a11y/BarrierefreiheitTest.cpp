@@ -342,7 +342,7 @@ TEST_F(Barrierefreiheit, everyVisibleControlHasAGermanName) {
 // name what they count.
 TEST_F(Barrierefreiheit, settingsDialogKeyboardOrderAndNames) {
     starte(true, true, 6);
-    frmEinstellungen dialog(spiel);
+    frmEinstellungen dialog(spiel.Stand(), {}, &spiel);
     const QStringList reihenfolge = Tabreihenfolge(dialog, "cmdOkay");
     EXPECT_THAT(reihenfolge, ElementsAre("cmdOkay", "optComputer", "optMensch", "optFarben",
                                          "optZahlen", "upd1", "upd2"));
@@ -360,7 +360,7 @@ TEST_F(Barrierefreiheit, settingsDialogKeyboardOrderAndNames) {
 TEST_F(Barrierefreiheit, evaluationWindowKeyboardOrderAndResultNames) {
     spiel.setAnzahlFelder(2);
     spiel.setAnzahlFarben(3);
-    frmSearch fenster(spiel);
+    frmSearch fenster(spiel.AnzahlFelder(), spiel.AnzahlFarben());
     QStringList reihenfolge = Tabreihenfolge(fenster, "cmdStart");
     // The list may sit between the buttons and the strategy box.
     reihenfolge.removeAll(QStringLiteral("lstView"));
@@ -380,7 +380,7 @@ TEST_F(Barrierefreiheit, evaluationWindowKeyboardOrderAndResultNames) {
 }
 
 TEST_F(Barrierefreiheit, aboutBoxReadsItsTextAsOneLineAndNamesThePicture) {
-    frmInfo info(spiel);
+    frmInfo info({}, &spiel);
     info.show();
     const auto baum = Baum(info);
     info.hide();

@@ -5,11 +5,11 @@
 
 #include "common/Modal.h"
 #include "common/Spiel.h"
+#include "dialogs/Steuerelemente.h"
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/Knopf.h"
-#include "mainwindow/Steuerelemente.h"
 #include "mainwindow/frmQuorbix.h"
 
 #include <QAbstractSpinBox>
@@ -196,7 +196,7 @@ TEST_F(Hochaufloesung, noCaptionOfTheMainWindowIsCutOff) {
 }
 
 TEST_F(Hochaufloesung, settingsDialogFitsItsCaptions) {
-    frmEinstellungen dialog(spiel);
+    frmEinstellungen dialog(spiel.Stand(), {}, &spiel);
     dialog.show();
     EXPECT_THAT(AbgeschnitteneTexte(dialog), IsEmpty());
     PrüfeAuflösung(&dialog);
@@ -204,7 +204,7 @@ TEST_F(Hochaufloesung, settingsDialogFitsItsCaptions) {
 }
 
 TEST_F(Hochaufloesung, aboutBoxFitsItsFourLines) {
-    frmInfo info(spiel);
+    frmInfo info({}, &spiel);
     info.show();
     EXPECT_THAT(AbgeschnitteneTexte(info), IsEmpty());
     PrüfeAuflösung(&info);
@@ -224,7 +224,7 @@ TEST_F(Hochaufloesung, aboutBoxFitsItsFourLines) {
 }
 
 TEST_F(Hochaufloesung, evaluationWindowFitsItsCaptionsBeforeAndAfterARun) {
-    frmSearch fenster(spiel);
+    frmSearch fenster(spiel.AnzahlFelder(), spiel.AnzahlFarben());
     fenster.show();
     EXPECT_THAT(AbgeschnitteneTexte(fenster), IsEmpty());
     PrüfeAuflösung(&fenster);

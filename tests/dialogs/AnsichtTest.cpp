@@ -51,7 +51,7 @@ int benötigteBreite(const QWidget* c) {
 
 TEST(Ansicht, settingsDialogShowsEveryCaptionWhole) {
     frmQuorbix spiel;
-    frmEinstellungen d(spiel);
+    frmEinstellungen d(spiel.Stand(), {}, &spiel);
     d.show();
     for (QWidget* c : d.findChildren<QWidget*>()) {
         if (c->objectName().startsWith(QLatin1String("qt_"))) {
@@ -69,7 +69,7 @@ TEST(Ansicht, settingsDialogShowsEveryCaptionWhole) {
 
 TEST(Ansicht, aboutBoxShowsTheFourPiecesEachOnALineOfItsOwn) {
     frmQuorbix spiel;
-    frmInfo info(spiel);
+    frmInfo info({}, &spiel);
     info.show();
     auto* text = info.findChild<QLabel*>(QStringLiteral("Label1"));
     ASSERT_NE(text, nullptr);

@@ -2,9 +2,9 @@
 // main window, and the new game it starts.
 
 #include "common/Modal.h"
+#include "dialogs/Drehfeld.h"
+#include "dialogs/Steuerelemente.h"
 #include "dialogs/frmEinstellungen.h"
-#include "mainwindow/Drehfeld.h"
-#include "mainwindow/Steuerelemente.h"
 #include "mainwindow/frmQuorbix.h"
 
 #include <QApplication>
@@ -103,7 +103,7 @@ struct Lage {
 };
 
 TEST_F(Fenster, everyControlSitsAtItsPlaceInItsFrame) {
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     static constexpr Lage lagen[] = {
         {"fraRaten", "frmEinstellungen", 360, 240, 3855, 1095},
         {"optComputer", "fraRaten", 240, 480, 1695, 255},
@@ -132,7 +132,7 @@ TEST_F(Fenster, everyControlSitsAtItsPlaceInItsFrame) {
 }
 
 TEST_F(Fenster, captionsKeepTheirBlanks) {
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Einstellungen"));
     EXPECT_EQ(kind<QGroupBox>(&d, "fraRaten")->title(), QStringLiteral("Wer rät ?"));
     EXPECT_EQ(kind<QGroupBox>(&d, "fraWas")->title(), QStringLiteral("Was ?"));
@@ -147,7 +147,7 @@ TEST_F(Fenster, captionsKeepTheirBlanks) {
 }
 
 TEST_F(Fenster, numberLabelsHaveABorderAndCentredText) {
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     for (const char* name : {"lblFelder", "lblFaZa"}) {
         QLabel* l = label(&d, name);
         EXPECT_NE(l->frameShape(), QFrame::NoFrame) << name;
@@ -158,7 +158,7 @@ TEST_F(Fenster, numberLabelsHaveABorderAndCentredText) {
 }
 
 TEST_F(Fenster, dialogHasItsSizeTitleBarButtonsAndOwner) {
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     EXPECT_EQ(d.size(), QSize(tw(5475), tw(4650)));
     EXPECT_EQ(d.parentWidget(), &w);
     EXPECT_TRUE(d.isModal());
@@ -171,7 +171,7 @@ TEST_F(Fenster, dialogHasItsSizeTitleBarButtonsAndOwner) {
 }
 
 TEST_F(Fenster, keyboardOrderRunsFromOkThroughOptionsToCounters) {
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     QStringList reihe;
     QWidget* c = kind<QWidget>(&d, "cmdOkay");
     for (int i = 0; i < 8; ++i) {
@@ -187,7 +187,7 @@ TEST_F(Fenster, keyboardOrderRunsFromOkThroughOptionsToCounters) {
 }
 
 TEST_F(Fenster, tabKeyStepsFromGroupToGroup) {
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     d.show();
     d.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
@@ -210,7 +210,7 @@ TEST_F(Fenster, tabKeyStepsFromGroupToGroup) {
 }
 
 TEST_F(Fenster, optionPairsAreIndependentGroups) {
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     d.show();
     QTest::mouseClick(option(&d, "optComputer"), Qt::LeftButton);
     QTest::mouseClick(option(&d, "optZahlen"), Qt::LeftButton);
@@ -253,7 +253,7 @@ class Laden : public Fenster, public ::testing::WithParamInterface<Einstellung> 
 TEST_P(Laden, selectsTheOptionsAndShowsTheCountsOfTheMainWindow) {
     const Einstellung e = GetParam();
     einstellen(w, e.mensch, e.farben, e.anzahlFarben, e.anzahlFelder);
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     EXPECT_EQ(option(&d, "optMensch")->isChecked(), e.mensch);
     EXPECT_EQ(option(&d, "optComputer")->isChecked(), !e.mensch);
     EXPECT_EQ(option(&d, "optFarben")->isChecked(), e.farben);
@@ -415,7 +415,7 @@ class Zähler : public Fenster, public ::testing::WithParamInterface<Zählerfall
 
 TEST_P(Zähler, stopsAtTheEndsOfOneToEight) {
     const Zählerfall z = GetParam();
-    frmEinstellungen d(w);
+    frmEinstellungen d(w.Stand(), {}, &w);
     d.show();
     Drehfeld* upd = zähler(&d, z.zähler);
     QLabel* zahl = label(&d, z.label);

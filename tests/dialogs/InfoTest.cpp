@@ -2,9 +2,9 @@
 // the strategy evaluation window.
 
 #include "common/Modal.h"
+#include "dialogs/Steuerelemente.h"
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
-#include "mainwindow/Steuerelemente.h"
 #include "mainwindow/frmQuorbix.h"
 
 #include <QAction>
@@ -247,7 +247,12 @@ TEST_F(Info, aNewMainWindowStartsUnarmed) {
         info->Command1_Click();
     });
     frmQuorbix zweites;
-    frmInfo info(zweites);
+    frmInfo info(
+        [] {
+            frmSearch s(4, 6);
+            s.exec();
+        },
+        &zweites);
     info.show();
     EXPECT_EQ(Suchfenster([&] { doppelklick(text(&info)); }), 0);
     info.done(0);

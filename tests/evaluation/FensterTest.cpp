@@ -35,7 +35,7 @@ protected:
         spiel = std::make_unique<frmQuorbix>();
         spiel->setAnzahlFelder(felder);
         spiel->setAnzahlFarben(farben);
-        fenster = std::make_unique<frmSearch>(*spiel);
+        fenster = std::make_unique<frmSearch>(spiel->AnzahlFelder(), spiel->AnzahlFarben());
         fenster->show();
     }
 
@@ -374,7 +374,7 @@ TEST_F(Fenster, settingsAreReadOnceWhenTheWindowOpens) {
     spiel->setAnzahlFarben(2);
     lauf(QStringLiteral("3"));
     EXPECT_EQ(text("lblCodes"), "1296");
-    fenster = std::make_unique<frmSearch>(*spiel);
+    fenster = std::make_unique<frmSearch>(spiel->AnzahlFelder(), spiel->AnzahlFarben());
     fenster->show();
     lauf(QStringLiteral("3"));
     EXPECT_EQ(text("lblCodes"), "32");

@@ -1,6 +1,6 @@
-#include "mainwindow/Drehfeld.h"
+#include "dialogs/Drehfeld.h"
 
-#include "mainwindow/Steuerelemente.h"
+#include "dialogs/Steuerelemente.h"
 #include "rules/Zahlen.h"
 
 #include <QLabel>

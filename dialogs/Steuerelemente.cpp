@@ -1,4 +1,4 @@
-#include "mainwindow/Steuerelemente.h"
+#include "dialogs/Steuerelemente.h"
 
 #include "rules/Farben.h"
 
