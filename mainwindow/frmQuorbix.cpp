@@ -30,6 +30,28 @@ QColor Systemfarbe(QPalette::ColorRole rolle) {
     return QApplication::palette().color(rolle);
 }
 
+// The board in twips: rows and fields counted from 0.
+constexpr int ZeileOben(int zeile) {
+    return 840 + 480 * zeile;
+}
+constexpr int ZelleLinks(int feld) {
+    return 600 + 360 * feld;
+}
+// Right of the board's last field: the answer pegs start here, and the
+// solution's title stands here.
+constexpr int RechtsVomBrett(int felder) {
+    return 620 + 380 * felder;
+}
+constexpr int PinAbstand = 220;
+// The panel follows the board's width too.
+constexpr int PanelLinks(int felder) {
+    return 2600 + 380 * felder;
+}
+// Columns of the panel's legend and entry row.
+constexpr int PanelSpalte(int feld) {
+    return 120 + 600 * feld;
+}
+
 // Runs a handler body with the nesting depth counted, so that "Ende" arriving
 // while events are processed inside it can be deferred until it returns.
 class Tiefe {
@@ -91,17 +113,17 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     ui::zentriereAufBildschirm(this);
-    for (int i = 1; i <= 13; ++i) {
+    for (int i = 1; i < MaxZüge; ++i) {
         lblNr_[i] = ui::kopiereLabel(lblNr_[0], ui::Elementname("lblNr", i));
         lblNr_[i]->setText(QStringLiteral("%1)").arg(i + 1));
-        lblNr_[i]->move(ui::tw(120), ui::tw(840 + 480 * i));
+        lblNr_[i]->move(ui::tw(120), ui::tw(ZeileOben(i)));
         lblNr_[i]->show();
     }
-    for (int i = 1; i <= 7; ++i) {
+    for (int i = 1; i < MaxFelder; ++i) {
         lblComp_[i] = ui::kopiereLabel(lblComp_[0], ui::Elementname("lblComp", i));
-        lblComp_[i]->move(ui::tw(120 + 600 * i), lblComp_[0]->y());
+        lblComp_[i]->move(ui::tw(PanelSpalte(i)), lblComp_[0]->y());
         lblKomb1_[i] = ui::kopiereLabel(lblKomb1_[0], ui::Elementname("lblKomb1", i));
-        lblKomb1_[i]->move(ui::tw(600 + 360 * i), lblKomb1_[0]->y());
+        lblKomb1_[i]->move(ui::tw(ZelleLinks(i)), lblKomb1_[0]->y());
     }
 }
 
@@ -160,11 +182,11 @@ void frmQuorbix::erzeugeSteuerelemente() {
     Line1_->setGeometry(0, ui::tw(765) - 1, ui::tw(5040), 2);
     for (int f = 0; f < MaxFelder; ++f) {
         lblMen_[f] =
-            label(fraComp_, ui::Elementname("lblMen", f), twRect(120 + 600 * f, 840, 375, 375),
+            label(fraComp_, ui::Elementname("lblMen", f), twRect(PanelSpalte(f), 840, 375, 375),
                   QStringLiteral("1"), zelle, knopfFläche);
         updM_[f] = new Drehfeld(fraComp_);
         updM_[f]->setObjectName(ui::Elementname("updM", f));
-        updM_[f]->setGeometry(twRect(480 + 600 * f, 840, 270, 375));
+        updM_[f]->setGeometry(twRect(PanelSpalte(f) + 360, 840, 270, 375));
         updM_[f]->setMinimum(1);
         updM_[f]->setMaximum(1);
         updM_[f]->binde(lblMen_[f], Drehfeld::Bindung::Beschriftung);
@@ -209,7 +231,7 @@ void frmQuorbix::erzeugeSteuerelemente() {
         const char* text;
         const char* tipp;
     };
-    static constexpr std::array<Knopfdaten, 7> knöpfe{{
+    static constexpr std::array<Knopfdaten, Knopfzahl> knöpfe{{
         {3825, 1395, 1095, 615, "Weiter", nullptr},
         {3825, 2205, 1095, 630, "Richtig geraten", "Computer hat richtig geraten"},
         {120, 3930, 1095, 615, "Neues Spiel", "Neues Spiel starten"},
@@ -218,7 +240,7 @@ void frmQuorbix::erzeugeSteuerelemente() {
         {2590, 3915, 1095, 630, "Stop", nullptr},
         {3825, 3915, 1095, 615, "Einstel-lungen", "Schwierigkeitsstufe einstellen"},
     }};
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < Knopfzahl; ++i) {
         const Knopfdaten& k = knöpfe[static_cast<std::size_t>(i)];
         cmdFertig_[i] = new Knopf(QString::fromUtf8(k.text), fraComp_);
         cmdFertig_[i]->setObjectName(ui::Elementname("cmdFertig", i));
@@ -230,18 +252,28 @@ void frmQuorbix::erzeugeSteuerelemente() {
         connect(cmdFertig_[i], &QPushButton::clicked, this, [this, i] { cmdFertig_Click(i); });
     }
     // "Zug zurück" is the window's default and cancel button.
-    cmdFertig_[4]->setDefault(true);
+    knopf(Korrekturknopf)->setDefault(true);
     for (const auto taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         auto* kürzel = new QShortcut(QKeySequence(taste), this);
         connect(kürzel, &QShortcut::activated, this, [this] {
-            if (cmdFertig_[4]->isEnabled()) {
-                cmdFertig_[4]->click();
+            if (knopf(Korrekturknopf)->isEnabled()) {
+                knopf(Korrekturknopf)->click();
             }
         });
     }
 }
 
 // ---------------------------------------------------------------- display
+
+void frmQuorbix::zeigeSymbol(QLabel* zelle, int symbol) const {
+    if (stand_.Farben) {
+        ui::setzeHintergrund(zelle, symbolFarbe(symbol));
+        zelle->setText(QString());
+    } else {
+        zelle->setText(QString::number(symbol));
+        ui::setzeHintergrund(zelle, Qt::white);
+    }
+}
 
 QColor frmQuorbix::symbolFarbe(int symbol) const {
     if (symbol < 1 || symbol > MaxFarben) {
@@ -254,6 +286,18 @@ int frmQuorbix::eingabeSymbol(int feld) const {
     const QLabel* zelle = lblMen_[static_cast<std::size_t>(feld)];
     const QString text = stand_.Farben ? ui::Tag(zelle) : zelle->text();
     return TextGanzzahl(text.toStdString());
+}
+
+Reihe frmQuorbix::eingabe() const {
+    Reihe reihe{};
+    for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
+        reihe[f] = static_cast<std::int16_t>(eingabeSymbol(f - 1));
+    }
+    return reihe;
+}
+
+QLabel* frmQuorbix::zelle(int feld, int zug) const {
+    return lblVersuch_.at(static_cast<std::size_t>(feld * MaxZüge + zug - 1));
 }
 
 void frmQuorbix::Start() {
@@ -290,11 +334,11 @@ void frmQuorbix::Start() {
             if (index == 0) {
                 continue;
             }
-            QLabel* zelle = ui::kopiereLabel(lblVersuch_[0], ui::Elementname("lblVersuch", index));
-            ui::setzeHintergrund(zelle, ui::PaletteFarbe(PaletteHellgrau));
-            zelle->move(ui::tw(600 + 360 * k), ui::tw(840 + 480 * r));
-            zelle->show();
-            lblVersuch_[static_cast<std::size_t>(index)] = zelle;
+            QLabel* neu = ui::kopiereLabel(lblVersuch_[0], ui::Elementname("lblVersuch", index));
+            ui::setzeHintergrund(neu, ui::PaletteFarbe(PaletteHellgrau));
+            neu->move(ui::tw(ZelleLinks(k)), ui::tw(ZeileOben(r)));
+            neu->show();
+            lblVersuch_[static_cast<std::size_t>(index)] = neu;
         }
         updM_[k]->show();
     }
@@ -307,8 +351,9 @@ void frmQuorbix::Start() {
                               : QStringLiteral(" Computer überlegt : "));
     texLösung_->setText(mensch ? QStringLiteral(" Dein 1.Versuch !")
                                : QStringLiteral(" Deine Kombination ?"));
-    cmdFertig_[0]->setText(mensch ? QStringLiteral("Weiter") : QStringLiteral("Start"));
-    cmdFertig_[1]->setText(mensch ? QStringLiteral("Auf- lösung") : QStringLiteral("Alle richtig"));
+    knopf(Hauptknopf)->setText(mensch ? QStringLiteral("Weiter") : QStringLiteral("Start"));
+    knopf(Richtigknopf)
+        ->setText(mensch ? QStringLiteral("Auf- lösung") : QStringLiteral("Alle richtig"));
     updSchw_->setEnabled(false);
     updWeiß_->setEnabled(false);
     Zugfeld_->setText(QString());
@@ -316,38 +361,35 @@ void frmQuorbix::Start() {
     fraComp_->setTitle(
         fraComp_->title() + QString::number(farben) +
         (farben == 1 ? QStringLiteral(" Farbe/Zahl") : QStringLiteral(" Farben/Zahlen")));
-    fraComp_->move(ui::tw(2600 + 380 * felder), fraComp_->y());
-    for (int i : {1, 3, 4, 5}) {
-        cmdFertig_[i]->setEnabled(false);
+    fraComp_->move(ui::tw(PanelLinks(felder)), fraComp_->y());
+    for (Knopfnummer k : {Richtigknopf, Hilfeknopf, Korrekturknopf, Stopknopf}) {
+        knopf(k)->setEnabled(false);
     }
-    cmdFertig_[6]->setEnabled(true);
-    lblLösung_->move(ui::tw(620 + 380 * felder), lblLösung_->y());
+    knopf(Einstellungsknopf)->setEnabled(true);
+    lblLösung_->move(ui::tw(RechtsVomBrett(felder)), lblLösung_->y());
     updSchw_->setzeGebundenenText(QStringLiteral("0"));
     updWeiß_->setzeGebundenenText(QStringLiteral("0"));
     Blink();
 }
 
 void frmQuorbix::Zeigezug() {
-    const int zug = stand_.Zug;
+    if (stand_.Mensch) {
+        stand_.Kombination[stand_.Zug] = eingabe();
+    }
+    zeigeZug(stand_.Zug);
+}
+
+void frmQuorbix::zeigeZug(int zug) {
     if (!stand_.Farben) {
         Zugfeld_->setText(QString());
     }
     for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
-        QLabel* zelle = lblVersuch_.at(static_cast<std::size_t>((f - 1) * MaxZüge + zug - 1));
-        if (stand_.Mensch) {
-            stand_.Kombination[zug][f] = static_cast<std::int16_t>(eingabeSymbol(f - 1));
-        }
         const int symbol = stand_.Kombination[zug][f];
-        if (stand_.Farben) {
-            if (!stand_.Mensch) {
-                ui::setzeHintergrund(lblComp_[f - 1], symbolFarbe(symbol));
-            }
-            ui::setzeHintergrund(zelle, symbolFarbe(symbol));
-        } else {
-            zelle->setText(QString::number(symbol));
-            ui::setzeHintergrund(zelle, Qt::white);
-            if (!stand_.Mensch) {
-                lblComp_[f - 1]->setText(QString::number(symbol));
+        zeigeSymbol(zelle(f - 1, zug), symbol);
+        if (!stand_.Mensch) {
+            // The computer's guess also stands in the panel's top row.
+            zeigeSymbol(lblComp_[f - 1], symbol);
+            if (!stand_.Farben) {
                 Zugfeld_->setText(Zugfeld_->text() + QString::number(symbol));
             }
         }
@@ -383,41 +425,37 @@ void frmQuorbix::entfernePins(std::vector<QLabel*>& pins, int von, int bis) {
     }
 }
 
-void frmQuorbix::ZeigeWS() {
-    const int zug = stand_.Zug;
-    int pinLinks = stand_.AnzahlFelder * 380 + 620;
-    stand_.AntwortSchwarz[zug] = TextGanzzahl(lblSchw_->text().toStdString());
-    stand_.AntwortWeiß[zug] = TextGanzzahl(lblWeiß_->text().toStdString());
-    const int oben = ui::tw((zug - 1) * 480 + 840);
-    const auto setze = [&](std::vector<QLabel*>& pins, std::int16_t& zahl, int anzahl) {
-        for (int i = 0; i < anzahl; ++i) {
-            QLabel* pin = neuerPin(pins, zahl);
-            pin->move(ui::tw(pinLinks), oben);
+void frmQuorbix::zeichnePins(int zug) {
+    // The pegs of the newest answer are the last ones counted on the board.
+    int links = RechtsVomBrett(stand_.AnzahlFelder);
+    const int oben = ui::tw(ZeileOben(zug - 1));
+    const auto setze = [&](std::vector<QLabel*>& pins, int gezählt, int anzahl) {
+        for (int k = gezählt - anzahl; k < gezählt; ++k) {
+            QLabel* pin = neuerPin(pins, k);
+            pin->move(ui::tw(links), oben);
             pin->show();
-            pinLinks += 220;
-            ++zahl;
+            links += PinAbstand;
         }
     };
     setze(lblSchwarz_, stand_.ZahlSchwarzPins, stand_.AntwortSchwarz[zug]);
     setze(lblWeiße_, stand_.ZahlWeißPins, stand_.AntwortWeiß[zug]);
+}
+
+void frmQuorbix::ZeigeWS() {
+    stand_.Antwort(TextGanzzahl(lblSchw_->text().toStdString()),
+                   TextGanzzahl(lblWeiß_->text().toStdString()));
+    zeichnePins(stand_.Zug);
     QCoreApplication::processEvents();
 }
 
 void frmQuorbix::Auflösung() {
     for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
-        QLabel* zelle = lblKomb1_[f - 1];
+        QLabel* lösung = lblKomb1_[f - 1];
         for (int i = 0; i < 10; ++i) {
-            ui::setzeHintergrund(zelle, ui::PaletteFarbe(zufall_.Bis(15)));
-            ui::sofortZeichnen(zelle);
+            ui::setzeHintergrund(lösung, ui::PaletteFarbe(zufall_.Bis(15)));
+            ui::sofortZeichnen(lösung);
         }
-        const int symbol = stand_.Kombination[0][f];
-        if (stand_.Farben) {
-            ui::setzeHintergrund(zelle, symbolFarbe(symbol));
-            zelle->setText(QString());
-        } else {
-            zelle->setText(QString::number(symbol));
-            ui::setzeHintergrund(zelle, Qt::white);
-        }
+        zeigeSymbol(lösung, stand_.Kombination[0][f]);
     }
 }
 
@@ -438,10 +476,10 @@ void frmQuorbix::Lösch() {
         lblMen_[i]->hide();
         updM_[i]->hide();
         for (int j = 0; j < MaxZüge; ++j) {
-            QLabel*& zelle = lblVersuch_[static_cast<std::size_t>(i * MaxZüge + j)];
-            if (i * MaxZüge + j != 0 && zelle != nullptr) {
-                delete zelle;
-                zelle = nullptr;
+            QLabel*& neu = lblVersuch_[static_cast<std::size_t>(i * MaxZüge + j)];
+            if (i * MaxZüge + j != 0 && neu != nullptr) {
+                delete neu;
+                neu = nullptr;
             }
         }
     }
@@ -460,22 +498,38 @@ void frmQuorbix::Lösch() {
     lblWeiße_[0]->hide();
 }
 
+void frmQuorbix::zeigeAntwort(int schwarz, int weiß) {
+    updSchw_->setzeGebundenenText(QString::number(schwarz));
+    updWeiß_->setzeGebundenenText(QString::number(weiß));
+}
+
+void frmQuorbix::setzeAntwort(int schwarz, int weiß) {
+    updSchw_->setValue(schwarz);
+    updWeiß_->setValue(weiß);
+    zeigeAntwort(schwarz, weiß);
+}
+
+void frmQuorbix::zeigeZugfeld(const QString& text) {
+    Zugfeld_->setText(text);
+    ui::setzeHintergrund(Zugfeld_, ui::PaletteFarbe(PaletteWeiß));
+}
+
 // ---------------------------------------------------------------- turns
 
 void frmQuorbix::cmdFertig_Click(int Index) {
-    if (Index < 0 || Index > 6 || !cmdFertig_[Index]->isEnabled() || endeAngefordert_) {
+    if (Index < 0 || Index >= Knopfzahl || !cmdFertig_[Index]->isEnabled() || endeAngefordert_) {
         return;
     }
     // While another handler waits in the event loop (the search, or the
     // pegs being painted), only "Stop" may act: anything else would change
     // the game under the waiting handler.
-    if (handlerTiefe_ > 0 && Index != 5) {
+    if (handlerTiefe_ > 0 && Index != Stopknopf) {
         return;
     }
     {
         Tiefe tiefe(handlerTiefe_);
         switch (Index) {
-        case 0:
+        case Hauptknopf:
             if (stand_.Zug == 0) {
                 ersterZug();
             } else if (stand_.Mensch) {
@@ -484,29 +538,28 @@ void frmQuorbix::cmdFertig_Click(int Index) {
                 computerRät();
             }
             break;
-        case 1:
+        case Richtigknopf:
             if (stand_.Mensch) {
                 spielEnde(QStringLiteral("Du Flasche !"));
             } else {
-                updSchw_->setzeGebundenenText(QString::number(stand_.AnzahlFelder));
-                updWeiß_->setzeGebundenenText(QStringLiteral("0"));
+                zeigeAntwort(stand_.AnzahlFelder, 0);
                 Computersieg();
             }
             break;
-        case 2:
+        case NeuesSpielKnopf:
             Lösch();
             Start();
             break;
-        case 3:
+        case Hilfeknopf:
             hilfe();
             break;
-        case 4:
+        case Korrekturknopf:
             zugZurück();
             break;
-        case 5:
-            stand_.Abbruch = Wahr;
+        case Stopknopf:
+            stand_.Anhalten();
             break;
-        case 6:
+        case Einstellungsknopf:
             einstellungen();
             break;
         }
@@ -521,16 +574,16 @@ void frmQuorbix::ersterZug() {
     if (!stand_.Mensch) {
         updSchw_->setEnabled(true);
         updWeiß_->setEnabled(true);
-        cmdFertig_[3]->setEnabled(true);
+        knopf(Hilfeknopf)->setEnabled(true);
         texLösung_->setText(QStringLiteral("Deine 1. Antwort ?"));
         for (int k = 0; k < MaxFelder; ++k) {
             lblComp_[k]->setVisible(k < felder);
         }
     }
-    cmdFertig_[1]->setEnabled(true);
-    cmdFertig_[0]->setText(QStringLiteral("Weiter"));
-    cmdFertig_[6]->setEnabled(false);
-    stand_.Zug = 1;
+    knopf(Richtigknopf)->setEnabled(true);
+    knopf(Hauptknopf)->setText(QStringLiteral("Weiter"));
+    knopf(Einstellungsknopf)->setEnabled(false);
+    stand_.ErsterZug();
     Zeigezug();
     if (!stand_.Mensch) {
         for (int p = 0; p < felder; ++p) {
@@ -542,28 +595,22 @@ void frmQuorbix::ersterZug() {
 }
 
 void frmQuorbix::menschRät() {
-    for (int p = 1; p <= stand_.AnzahlFelder; ++p) {
-        stand_.Kombination[stand_.Zug][p] = static_cast<std::int16_t>(eingabeSymbol(p - 1));
-    }
-    Zeigezug();
-    stand_.BewerteZug();
-    updSchw_->setzeGebundenenText(QString::number(stand_.Schwarze));
-    updWeiß_->setzeGebundenenText(QString::number(stand_.Weiße));
-    ZeigeWS();
+    const int zug = stand_.Zug;
+    const Rateausgang ausgang = stand_.MenschRät(eingabe());
+    zeigeZug(zug);
+    zeigeAntwort(stand_.Schwarze, stand_.Weiße);
+    zeichnePins(zug);
+    QCoreApplication::processEvents();
     if (beendet()) {
         return;
     }
-    if (stand_.Gelöst()) {
-        Auflösung();
-        Meldung(this, QString::fromUtf8(Bewertung(stand_.Zug).data()));
-        Lösch();
-        Start();
+    if (ausgang == Rateausgang::Erraten) {
+        spielEnde(QString::fromUtf8(Bewertung(zug).data()));
         return;
     }
-    ++stand_.Zug;
     texLösung_->setText(QStringLiteral("Dein %1. Versuch !").arg(stand_.Zug));
     Blink();
-    if (stand_.Zug == MaxZüge + 1) {
+    if (ausgang == Rateausgang::Vorbei) {
         spielEnde(QStringLiteral("Tut mir leid. Mehr Versuche gibts nicht !"));
     }
 }
@@ -586,7 +633,7 @@ void frmQuorbix::computerRät() {
             return;
         }
     }
-    if (stand_.AntwortSchwarz[stand_.Zug] == stand_.AnzahlFelder) {
+    if (stand_.AllesSchwarz()) {
         Computersieg();
         return;
     }
@@ -594,53 +641,50 @@ void frmQuorbix::computerRät() {
 }
 
 void frmQuorbix::sucheNächstenZug() {
-    std::array<bool, 5> vorher{};
-    for (int i = 0; i < 5; ++i) {
+    std::array<bool, Stopknopf> vorher{};
+    for (int i = 0; i < Stopknopf; ++i) {
         vorher[i] = cmdFertig_[i]->isEnabled();
         cmdFertig_[i]->setEnabled(false);
     }
-    cmdFertig_[5]->setEnabled(true);
+    knopf(Stopknopf)->setEnabled(true);
     sucheLäuft_ = true;
     aktivitätsUhr_.invalidate();
     const Suchausgang ausgang = stand_.Suche();
     sucheLäuft_ = false;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < Stopknopf; ++i) {
         cmdFertig_[i]->setEnabled(vorher[i]);
     }
-    cmdFertig_[5]->setEnabled(false);
+    knopf(Stopknopf)->setEnabled(false);
     if (beendet()) {
         return;
     }
 
     switch (ausgang) {
     case Suchausgang::Unterbrochen:
-        ui::setzeHintergrund(Zugfeld_, ui::PaletteFarbe(PaletteWeiß));
-        Zugfeld_->setText(QStringLiteral("Unterbrechung !"));
+        zeigeZugfeld(QStringLiteral("Unterbrechung !"));
         break;
-    case Suchausgang::Widerspruch:
+    case Suchausgang::Widerspruch: {
+        const Pinstand vorher = pinstand();
+        stand_.AngabenFalsch();
         Meldung(this, QStringLiteral("Die Angaben sind falsch ! "));
-        stand_.KandidatAusZug(stand_.Zug);
-        AntwortZurücknehmen();
+        AntwortZurücknehmen(vorher);
         break;
+    }
     case Suchausgang::Gefunden:
-        if (stand_.Zug >= MaxZüge) {
+        if (!stand_.NimmKandidat()) {
             spielEnde(QStringLiteral("Tut mir leid. Mehr Versuche gibts nicht !"));
             break;
         }
-        stand_.KandidatAlsZug();
-        Zeigezug();
-        Zugfeld_->setText(QStringLiteral("Was nun ?"));
-        ui::setzeHintergrund(Zugfeld_, ui::PaletteFarbe(PaletteWeiß));
-        Neu();
         if (beendet()) {
             return;
         }
+        zeigeZug(stand_.Zug);
+        zeigeZugfeld(QStringLiteral("Was nun ?"));
         texLösung_->setText(QStringLiteral("Deine %1. Antwort ?").arg(stand_.Zug));
         Blink();
-        updSchw_->setzeGebundenenText(QStringLiteral("0"));
-        updWeiß_->setzeGebundenenText(QStringLiteral("0"));
+        zeigeAntwort(0, 0);
         if (stand_.Zug == 2) {
-            cmdFertig_[4]->setEnabled(true);
+            knopf(Korrekturknopf)->setEnabled(true);
         }
         break;
     }
@@ -663,68 +707,50 @@ void frmQuorbix::hilfe() {
         code[p] = TextGanzzahl(text.toStdString());
     }
     stand_.ZähleGegen(code);
-    setzeAntwort(updSchw_, stand_.Schwarze);
-    setzeAntwort(updWeiß_, stand_.Weiße);
-}
-
-void frmQuorbix::setzeAntwort(Drehfeld* feld, int wert) {
-    feld->setValue(wert);
-    feld->setzeGebundenenText(QString::number(wert));
+    setzeAntwort(stand_.Schwarze, stand_.Weiße);
 }
 
 void frmQuorbix::zugZurück() {
-    if (stand_.Mensch || stand_.Zug < 2) {
+    const int zug = stand_.Zug;
+    const bool unterbrochen = stand_.Abbruch != 0;
+    const Pinstand vorher = pinstand();
+    if (!stand_.ZugZurück()) {
         return;
     }
-    const int zug = stand_.Zug;
-    for (int p = 0; p < stand_.AnzahlFelder; ++p) {
-        if (stand_.Abbruch != 0) {
-            stand_.Kombination[0][p + 1] = stand_.Kombination[zug][p + 1];
-        } else {
-            QLabel* zelle = lblVersuch_.at(static_cast<std::size_t>(p * MaxZüge + zug - 1));
-            zelle->setText(QString());
-            ui::setzeHintergrund(zelle, ui::PaletteFarbe(PaletteHellgrau));
-            const int symbol = stand_.Kombination[zug - 1][p + 1];
-            stand_.Kombination[0][p + 1] = static_cast<std::int16_t>(symbol);
-            if (stand_.Farben) {
-                ui::setzeHintergrund(lblComp_[p], symbolFarbe(symbol));
-            } else {
-                lblComp_[p]->setText(QString::number(symbol));
-            }
+    if (!unterbrochen) {
+        // The move leaves the board; the panel shows the guess the search
+        // restarts from.
+        for (int p = 0; p < stand_.AnzahlFelder; ++p) {
+            zelle(p, zug)->setText(QString());
+            ui::setzeHintergrund(zelle(p, zug), ui::PaletteFarbe(PaletteHellgrau));
+            zeigeSymbol(lblComp_[p], stand_.Kombination[zug - 1][p + 1]);
         }
     }
-    if (stand_.Abbruch != 0) {
-        stand_.Abbruch = 0;
-    } else {
-        --stand_.Zug;
-    }
     texLösung_->setText(QStringLiteral("Deine %1. Antwort ?").arg(stand_.Zug));
-    AntwortZurücknehmen();
+    AntwortZurücknehmen(vorher);
 }
 
-void frmQuorbix::AntwortZurücknehmen() {
+frmQuorbix::Pinstand frmQuorbix::pinstand() const {
+    return {stand_.ZahlSchwarzPins, stand_.ZahlWeißPins};
+}
+
+void frmQuorbix::AntwortZurücknehmen(const Pinstand& vorher) {
+    // The state has reopened the answer of move Zug already; its pegs are
+    // the ones counted before and no longer.
     const int zug = stand_.Zug;
-    Zugfeld_->setText(QStringLiteral("Was nun ?"));
-    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins - stand_.AntwortSchwarz[zug],
-                 stand_.ZahlSchwarzPins);
-    entfernePins(lblWeiße_, stand_.ZahlWeißPins - stand_.AntwortWeiß[zug], stand_.ZahlWeißPins);
-    stand_.AntwortZurücknehmen();
+    zeigeZugfeld(QStringLiteral("Was nun ?"));
+    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins, vorher.schwarz);
+    entfernePins(lblWeiße_, stand_.ZahlWeißPins, vorher.weiß);
     if (zug == 1) {
-        cmdFertig_[4]->setEnabled(false);
+        knopf(Korrekturknopf)->setEnabled(false);
     }
-    setzeAntwort(updSchw_, stand_.AntwortSchwarz[zug]);
-    setzeAntwort(updWeiß_, stand_.AntwortWeiß[zug]);
+    setzeAntwort(stand_.AntwortSchwarz[zug], stand_.AntwortWeiß[zug]);
 }
 
 void frmQuorbix::updAntwort_Change(Drehfeld* geändert, Drehfeld* anderes) {
-    const int felder = stand_.AnzahlFelder;
-    if (updSchw_->value() + updWeiß_->value() <= felder) {
-        return;
-    }
-    if (geändert->value() == felder) {
-        anderes->setValue(0);
-    } else {
-        anderes->setValue(anderes->value() - 1);
+    if (const auto wert =
+            AntwortAusgleich(geändert->value(), anderes->value(), stand_.AnzahlFelder)) {
+        anderes->setValue(*wert);
     }
 }
 

@@ -23,6 +23,18 @@ class frmQuorbix : public QMainWindow {
     Q_OBJECT
 
 public:
+    // The buttons of cmdFertig, by index.
+    enum Knopfnummer : int {
+        Hauptknopf = 0,   // "Start" / "Weiter"
+        Richtigknopf = 1, // "Auf- lösung" / "Alle richtig"
+        NeuesSpielKnopf = 2,
+        Hilfeknopf = 3,
+        Korrekturknopf = 4, // "Zug zurück"
+        Stopknopf = 5,
+        Einstellungsknopf = 6,
+        Knopfzahl = 7,
+    };
+
     // Constructing the window is loading it: defaults, centring, row labels,
     // legend and solution cells.
     explicit frmQuorbix(QWidget* eltern = nullptr);
@@ -69,9 +81,16 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    // Black and white pegs counted on the board.
+    struct Pinstand {
+        int schwarz;
+        int weiß;
+    };
+
     void erzeugeSteuerelemente();
+    Knopf* knopf(Knopfnummer k) const { return cmdFertig_[static_cast<std::size_t>(k)]; }
     void Computersieg();
-    void AntwortZurücknehmen();
+    void AntwortZurücknehmen(const Pinstand& vorher);
     void updAntwort_Change(Drehfeld* geändert, Drehfeld* anderes);
     void ersterZug();
     void menschRät();
@@ -81,9 +100,19 @@ private:
     void hilfe();
     void zugZurück();
     void einstellungen();
-    void setzeAntwort(Drehfeld* feld, int wert);
+
+    // Display helpers: they read the state and paint, nothing else.
+    void zeigeSymbol(QLabel* zelle, int symbol) const;
     QColor symbolFarbe(int symbol) const;
     int eingabeSymbol(int feld) const;
+    quorbix::Reihe eingabe() const;
+    QLabel* zelle(int feld, int zug) const;
+    void zeigeZug(int zug);
+    void zeichnePins(int zug);
+    void zeigeAntwort(int schwarz, int weiß);
+    void setzeAntwort(int schwarz, int weiß);
+    void zeigeZugfeld(const QString& text);
+    Pinstand pinstand() const;
     void entfernePins(std::vector<QLabel*>& pins, int von, int bis);
     QLabel* neuerPin(std::vector<QLabel*>& pins, int index);
     bool beendet() const { return endeAngefordert_; }
@@ -98,19 +127,19 @@ private:
     int handlerTiefe_ = 0;
 
     QWidget* zentrale_ = nullptr;
-    std::array<QLabel*, 8> lblKomb1_{};
+    std::array<QLabel*, quorbix::MaxFelder> lblKomb1_{};
     QLabel* lblLösung_ = nullptr;
-    std::array<QLabel*, 14> lblNr_{};
+    std::array<QLabel*, quorbix::MaxZüge> lblNr_{};
     std::vector<QLabel*> lblVersuch_;
     std::vector<QLabel*> lblSchwarz_;
     std::vector<QLabel*> lblWeiße_;
     QGroupBox* fraComp_ = nullptr;
-    std::array<QLabel*, 8> lblComp_{};
+    std::array<QLabel*, quorbix::MaxFarben> lblComp_{};
     QFrame* Line1_ = nullptr;
-    std::array<QLabel*, 8> lblMen_{};
-    std::array<Drehfeld*, 8> updM_{};
+    std::array<QLabel*, quorbix::MaxFelder> lblMen_{};
+    std::array<Drehfeld*, quorbix::MaxFelder> updM_{};
     QLabel* texLösung_ = nullptr;
-    std::array<Knopf*, 7> cmdFertig_{};
+    std::array<Knopf*, Knopfzahl> cmdFertig_{};
     QLabel* Zugfeld_ = nullptr;
     QLabel* texSchwarze_ = nullptr;
     QLabel* lblSchw_ = nullptr;

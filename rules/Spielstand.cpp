@@ -138,13 +138,56 @@ Suchausgang Spielstand::Suche() {
     return Suchausgang::Gefunden;
 }
 
-void Spielstand::KandidatAlsZug() {
-    ++Zug;
-    Kombination[Zug] = Kombination[0];
+void Spielstand::ErsterZug() {
+    Zug = 1;
 }
 
-void Spielstand::KandidatAusZug(int zug) {
-    Kombination[0] = Kombination[zug];
+Rateausgang Spielstand::MenschRät(const Reihe& versuch) {
+    Kombination[Zug] = versuch;
+    BewerteZug();
+    Antwort(Schwarze, Weiße);
+    if (Gelöst()) {
+        return Rateausgang::Erraten;
+    }
+    ++Zug;
+    return Zug > MaxZüge ? Rateausgang::Vorbei : Rateausgang::Weiter;
+}
+
+void Spielstand::Antwort(int schwarz, int weiß) {
+    AntwortSchwarz[Zug] = static_cast<std::int16_t>(schwarz);
+    AntwortWeiß[Zug] = static_cast<std::int16_t>(weiß);
+    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins + schwarz);
+    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins + weiß);
+}
+
+bool Spielstand::NimmKandidat() {
+    if (Zug >= MaxZüge) {
+        return false;
+    }
+    ++Zug;
+    Kombination[Zug] = Kombination[0];
+    Neu();
+    return true;
+}
+
+void Spielstand::AngabenFalsch() {
+    Kombination[0] = Kombination[Zug];
+    AntwortZurücknehmen();
+}
+
+bool Spielstand::ZugZurück() {
+    if (Mensch || Zug < 2) {
+        return false;
+    }
+    if (Abbruch != 0) {
+        Kombination[0] = Kombination[Zug];
+        Abbruch = 0;
+    } else {
+        Kombination[0] = Kombination[Zug - 1];
+        --Zug;
+    }
+    AntwortZurücknehmen();
+    return true;
 }
 
 void Spielstand::AntwortZurücknehmen() {
@@ -167,6 +210,13 @@ void Spielstand::ZähleGegen(const Reihe& code) {
     for (int p = 1; p <= AnzahlFelder; ++p) {
         Kombination[0][p] = Hilfsreihe[1][p];
     }
+}
+
+std::optional<int> AntwortAusgleich(int geändert, int anderes, int felder) {
+    if (geändert + anderes <= felder) {
+        return std::nullopt;
+    }
+    return geändert == felder ? 0 : anderes - 1;
 }
 
 std::string_view Bewertung(int zug) {

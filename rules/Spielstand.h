@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace quorbix {
@@ -21,6 +22,12 @@ inline constexpr std::int16_t Wahr = -1;
 
 // One row of symbols, positions 1..AnzahlFelder (element 0 unused).
 using Reihe = std::array<std::int16_t, MaxFelder + 1>;
+
+enum class Rateausgang {
+    Erraten, // all black: the game is won
+    Weiter,  // the next move is awaited
+    Vorbei,  // the 14th guess was wrong: no moves left
+};
 
 enum class Suchausgang {
     Unterbrochen, // "Stop" was pressed; the next search resumes
@@ -82,22 +89,53 @@ public:
     // answer of move Zug stored and not all black.
     Suchausgang Suche();
 
-    // After an accepted search: the candidate becomes the guess of move Zug + 1.
-    void KandidatAlsZug();
+    // The rules of a turn. Each changes the state completely before the
+    // window paints it or lets events run.
 
-    // Candidate row 0 = the guess of the given move.
-    void KandidatAusZug(int zug);
+    // First press of a game: the entry (or the computer's first guess) is move 1.
+    void ErsterZug();
 
-    // Reopening the answer of move Zug: pin counts, candidate reset at move 1,
-    // Erschöpft cleared.
-    void AntwortZurücknehmen();
+    // A human guess of move Zug: stored, scored against the secret and its
+    // answer stored; unless it solved the code, the move advances.
+    Rateausgang MenschRät(const Reihe& versuch);
+
+    // The answer to move Zug, with its pegs counted on the board.
+    void Antwort(int schwarz, int weiß);
+    bool AllesSchwarz() const { return AntwortSchwarz[Zug] == AnzahlFelder; }
+
+    // After an accepted search: the candidate becomes move Zug + 1 and the
+    // candidate steps past it. Refused (false) when 14 moves are on the board.
+    bool NimmKandidat();
+
+    // After a contradiction: the candidate restarts at the guess of move Zug
+    // and that move's answer is reopened.
+    void AngabenFalsch();
+
+    // "Zug zurück": after an interrupted search the candidate restarts at the
+    // guess of move Zug; otherwise move Zug is taken back and the candidate
+    // restarts at the guess before it. Then the answer of the (new) current
+    // move is reopened. Refused (false) unless the computer guesses and at
+    // least two moves are on the board.
+    bool ZugZurück();
+
+    // "Stop": the running search ends after its current test.
+    void Anhalten() { Abbruch = Wahr; }
 
     // Counts the answer to the guess of move Zug against the given code
     // ("Hilfe"); row 0 is borrowed and restored.
     void ZähleGegen(const Reihe& code);
 
     bool Gelöst() const { return Schwarze == AnzahlFelder; }
+
+private:
+    // Reopening the answer of move Zug: its pegs leave the count, the
+    // candidate restarts at 1, 1, ..., 1 at move 1, Erschöpft is cleared.
+    void AntwortZurücknehmen();
 };
+
+// The answer spinners keep black + white within the fields: when a change
+// breaks that, the other spinner takes the returned value.
+std::optional<int> AntwortAusgleich(int geändert, int anderes, int felder);
 
 // The rating message for the move that solved the code (1..14).
 std::string_view Bewertung(int zug);

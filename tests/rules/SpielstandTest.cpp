@@ -1,184 +1,323 @@
+// The game without any window: scoring, a new game, the computer's search
+// and the rules of a turn.
+
 #include "rules/Spielstand.h"
-#include "Reihen.h"
-#include "rules/Farben.h"
+#include "rules/Zahlen.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
-#include <vector>
+#include <set>
 
 using namespace quorbix;
-using namespace quorbix::test;
 
 namespace {
 
-// The count by formula: sum over symbols of the smaller count, minus black.
-std::pair<int, int> nachFormel(const Reihe& a, const Reihe& b, int felder) {
-    int schwarz = 0;
-    std::array<int, 10> na{}, nb{};
-    for (int p = 1; p <= felder; ++p) {
-        schwarz += a[p] == b[p];
-        ++na[static_cast<std::size_t>(a[p])];
-        ++nb[static_cast<std::size_t>(b[p])];
+Reihe reihe(std::initializer_list<int> symbole) {
+    Reihe r{};
+    std::copy(symbole.begin(), symbole.end(), r.begin() + 1);
+    return r;
+}
+
+// Code number i (0-based) in counting order, position 1 fastest.
+Reihe codeNr(long i, int felder, int farben) {
+    Reihe r{};
+    for (int p = 1; p <= felder; ++p, i /= farben) {
+        r[p] = static_cast<std::int16_t>(1 + i % farben);
     }
-    int gemeinsam = 0;
-    for (std::size_t s = 1; s < na.size(); ++s) {
-        gemeinsam += std::min(na[s], nb[s]);
-    }
-    return {schwarz, gemeinsam - schwarz};
+    return r;
+}
+
+std::pair<int, int> bewerte(const Reihe& code, const Reihe& zug, int felder) {
+    Spielstand s;
+    s.AnzahlFelder = static_cast<std::int16_t>(felder);
+    s.Kombination[0] = code;
+    s.Kombination[3] = zug;
+    s.Prüfzug = 3;
+    s.Anzahlschwarze();
+    s.Anzahlweiße();
+    return {s.Schwarze, s.Weiße};
+}
+
+// A game at move 1 with the given first guess (the computer's, or the human's).
+Spielstand spiel(int felder, int farben, const Reihe& erster, bool mensch = false) {
+    Spielstand s;
+    s.Mensch = mensch;
+    s.AnzahlFelder = static_cast<std::int16_t>(felder);
+    s.AnzahlFarben = static_cast<std::int16_t>(farben);
+    Zufall z;
+    s.Neubeginn(z);
+    s.Kombination[1] = erster;
+    s.ErsterZug();
+    return s;
 }
 
 } // namespace
 
-TEST(Scoring, countsTheDocumentedExamples) {
-    const struct {
-        Reihe code, zug;
-        int felder, schwarz, weiß;
-    } fälle[] = {
-        {reihe({1, 1, 2, 2}), reihe({1, 2, 1, 3}), 4, 1, 2},
-        {reihe({1, 1, 1, 1}), reihe({1, 2, 2, 2}), 4, 1, 0},
-        {reihe({1, 2, 3, 4}), reihe({4, 3, 2, 1}), 4, 0, 4},
-        {reihe({1, 2, 3, 4}), reihe({1, 2, 3, 4}), 4, 4, 0},
-        {reihe({3}), reihe({3}), 1, 1, 0},
-        {reihe({3}), reihe({2}), 1, 0, 0},
-        {reihe({1, 2, 3, 4, 5, 6, 7, 8}), reihe({8, 7, 6, 5, 4, 3, 2, 1}), 8, 0, 8},
-        {reihe({2, 2, 1}), reihe({1, 2, 2}), 3, 1, 2},
-    };
-    for (const auto& f : fälle) {
-        EXPECT_EQ(bewerte(f.code, f.zug, f.felder), std::make_pair(f.schwarz, f.weiß));
-        // Either row may be the secret.
-        EXPECT_EQ(bewerte(f.zug, f.code, f.felder), std::make_pair(f.schwarz, f.weiß));
-    }
-}
-
-TEST(Scoring, matchesTheFormulaAndIsSymmetricForRandomCodes) {
-    std::mt19937 zufall(12345);
+TEST(Scoring, documentedExamplesAndTheFormulaForRandomPairsOfEverySize) {
+    EXPECT_EQ(bewerte(reihe({1, 1, 2, 2}), reihe({1, 2, 1, 3}), 4), std::make_pair(1, 2));
+    EXPECT_EQ(bewerte(reihe({1, 1, 1, 1}), reihe({1, 2, 2, 2}), 4), std::make_pair(1, 0));
+    EXPECT_EQ(bewerte(reihe({1, 2, 3, 4}), reihe({4, 3, 2, 1}), 4), std::make_pair(0, 4));
+    std::mt19937 zufall(1234);
     for (int felder = 1; felder <= MaxFelder; ++felder) {
         for (int farben = 1; farben <= MaxFarben; ++farben) {
-            std::uniform_int_distribution<int> symbol(1, farben);
             for (int i = 0; i < 400; ++i) {
                 Reihe a{}, b{};
+                int schwarz = 0, gemeinsam = 0;
                 for (int p = 1; p <= felder; ++p) {
-                    a[p] = static_cast<std::int16_t>(symbol(zufall));
-                    b[p] = static_cast<std::int16_t>(symbol(zufall));
+                    a[p] = static_cast<std::int16_t>(1 + zufall() % farben);
+                    b[p] = static_cast<std::int16_t>(1 + zufall() % farben);
+                    schwarz += a[p] == b[p];
                 }
-                const auto erwartet = nachFormel(a, b, felder);
-                ASSERT_EQ(bewerte(a, b, felder), erwartet) << felder << " fields";
-                ASSERT_EQ(bewerte(b, a, felder), erwartet) << felder << " fields";
-                if (felder == 1) {
-                    ASSERT_EQ(erwartet.second, 0);
+                for (int sym = 1; sym <= farben; ++sym) {
+                    gemeinsam += std::min(std::count(a.begin() + 1, a.begin() + 1 + felder, sym),
+                                          std::count(b.begin() + 1, b.begin() + 1 + felder, sym));
                 }
+                ASSERT_EQ(bewerte(a, b, felder), std::make_pair(schwarz, gemeinsam - schwarz));
+                ASSERT_EQ(bewerte(b, a, felder), bewerte(a, b, felder));
             }
         }
     }
 }
 
-TEST(Scoring, whiteCountUsesUpACopyAndLeavesTheRowsAlone) {
+TEST(Scoring, whiteCountUsesUpACopyOfTheGuessOnly) {
     Spielstand s;
-    s.AnzahlFelder = 4;
     s.Kombination[0] = reihe({1, 1, 2, 2});
     s.Kombination[1] = reihe({1, 2, 1, 3});
     s.Prüfzug = 1;
     s.Anzahlweiße();
-    EXPECT_EQ(s.Weiße, 2);
-    // Position 2 (a 2) and position 3 (a 1) were used for white; 1 is exact.
     EXPECT_EQ(s.Hilfsreihe[0], reihe({1, 0, 0, 3}));
-    EXPECT_EQ(s.Kombination[0], reihe({1, 1, 2, 2}));
     EXPECT_EQ(s.Kombination[1], reihe({1, 2, 1, 3}));
 }
 
-TEST(Neubeginn, resetsTheGameAndDrawsTheCode) {
-    Spielstand s;
-    s.Zug = 7;
-    s.Abbruch = Wahr;
-    s.Erschöpft = 1;
-    s.ZahlSchwarzPins = 5;
-    s.ZahlWeißPins = 3;
-    s.AntwortSchwarz[4] = 2;
-    s.Kombination[9][2] = 4;
-    s.Prüfzug = 3;
-    s.Suchschritte = 77;
-    Zufall zufall;
-    const double draws[] = {0.0, 0.99, 0.5, 0.34};
-    int i = 0;
-    zufall.setzeQuelle([&] { return draws[i++ % 4]; });
-    s.Neubeginn(zufall);
-    EXPECT_EQ(s.Zug, 0);
-    EXPECT_EQ(s.Abbruch, 0);
-    EXPECT_EQ(s.Erschöpft, 0);
-    EXPECT_EQ(s.ZahlSchwarzPins, 0);
-    EXPECT_EQ(s.ZahlWeißPins, 0);
-    EXPECT_EQ(s.AntwortSchwarz[4], 0);
-    EXPECT_EQ(s.Kombination[9][2], 0);
-    // Left as they were.
-    EXPECT_EQ(s.Prüfzug, 3);
-    EXPECT_EQ(s.Suchschritte, 77);
-    // Human guesses, 6 colours: 1 + int(r * 6).
-    EXPECT_EQ(s.Kombination[1], reihe({1, 6, 4, 3}));
-    EXPECT_EQ(s.Kombination[0], s.Kombination[1]);
-    for (int sym = 1; sym <= 8; ++sym) {
-        EXPECT_EQ(s.Farbtabelle[sym], SymbolFarben[sym - 1]);
+TEST(Neubeginn, resetsTheGameAndDrawsTheSecretOrTheFirstGuess) {
+    for (const bool mensch : {true, false}) {
+        Spielstand s = spiel(5, 3, reihe({1, 1, 1, 1, 1}));
+        s.Mensch = mensch;
+        s.Antwort(2, 1);
+        s.Abbruch = Wahr;
+        s.Erschöpft = 1;
+        Zufall z;
+        double r = 0.99;
+        z.setzeQuelle([&] { return r = r > 0.5 ? 0.0 : 0.99; }); // symbols 1, 3, 1, 3, ...
+        s.Neubeginn(z);
+        EXPECT_EQ(s.Kombination[1], reihe({1, 3, 1, 3, 1}));
+        EXPECT_EQ(s.Kombination[0], mensch ? s.Kombination[1] : reihe({1, 1, 1, 1, 1}));
+        EXPECT_EQ(s.Zug + s.Abbruch + s.Erschöpft + s.ZahlSchwarzPins + s.ZahlWeißPins, 0);
+        EXPECT_EQ(s.AntwortSchwarz[1] + s.AntwortWeiß[1], 0);
+        EXPECT_EQ(s.Farbtabelle, (std::array<std::int16_t, 9>{0, 15, 12, 1, 10, 0, 14, 6, 5}));
     }
 }
 
-TEST(Neubeginn, computerGuessingStartsTheCandidateAtAllOnes) {
-    Spielstand s;
-    s.Mensch = false;
-    s.AnzahlFelder = 5;
-    s.AnzahlFarben = 8;
-    Zufall zufall;
-    zufall.setzeQuelle([] { return 0.9; });
-    s.Neubeginn(zufall);
-    EXPECT_EQ(s.Kombination[0], reihe({1, 1, 1, 1, 1}));
-    EXPECT_EQ(s.Kombination[1], reihe({8, 8, 8, 8, 8}));
+TEST(Neu, countsWithPositionOneFastestAndFlagsThePastTheEnd) {
+    Spielstand s = spiel(3, 2, reihe({2, 2, 2}));
+    const std::vector<Reihe> erwartet{reihe({2, 1, 1}), reihe({1, 2, 1}), reihe({2, 2, 1}),
+                                      reihe({1, 1, 2}), reihe({2, 1, 2}), reihe({1, 2, 2}),
+                                      reihe({2, 2, 2}), reihe({1, 1, 3})};
+    for (const Reihe& r : erwartet) {
+        s.Neu();
+        EXPECT_EQ(s.Kombination[0], r);
+        EXPECT_EQ(s.Prüfzug, r[3] == 3 ? 1 : s.Zug + 1);
+    }
+    EXPECT_EQ(s.Erschöpft, 1);
 }
 
-TEST(Neubeginn, oneSymbolGivesAllOnesAndDrawsStayInRange) {
-    Zufall zufall;
-    for (int farben = 1; farben <= 8; ++farben) {
-        for (int runde = 0; runde < 50; ++runde) {
-            Spielstand s;
-            s.AnzahlFarben = static_cast<std::int16_t>(farben);
-            s.AnzahlFelder = 8;
-            s.Neubeginn(zufall);
-            for (int p = 1; p <= 8; ++p) {
-                ASSERT_GE(s.Kombination[0][p], 1);
-                ASSERT_LE(s.Kombination[0][p], farben);
+TEST(Suche, findsTheDocumentedNextGuessesAndContradictions) {
+    const struct {
+        int felder, farben;
+        Reihe erster;
+        int schwarz, weiß;
+        Suchausgang ausgang;
+        Reihe nächster;
+    } fälle[] = {
+        {4, 6, reihe({1, 2, 3, 4}), 0, 0, Suchausgang::Gefunden, reihe({5, 5, 5, 5})},
+        {3, 2, reihe({2, 2, 2}), 1, 0, Suchausgang::Gefunden, reihe({2, 1, 1})},
+        {4, 6, reihe({3, 1, 4, 1}), 3, 1, Suchausgang::Widerspruch, reihe({1, 1, 1, 7})},
+    };
+    for (const auto& f : fälle) {
+        Spielstand s = spiel(f.felder, f.farben, f.erster);
+        s.Antwort(f.schwarz, f.weiß);
+        std::vector<int> aktivität;
+        s.Aktivität = [&] { aktivität.push_back(s.Suchschritte); };
+        EXPECT_EQ(s.Suche(), f.ausgang);
+        EXPECT_EQ(s.Kombination[0], f.nächster);
+        if (f.ausgang == Suchausgang::Widerspruch) {
+            // Every code was tested; the 98th step of a fresh search shows
+            // activity first, then every 99th.
+            EXPECT_EQ(s.Suchschritte, 1 + 1296);
+            ASSERT_EQ(aktivität.size(), 1297u / 99);
+            EXPECT_EQ(aktivität[0], 99);
+            EXPECT_EQ(aktivität[1], 198);
+        }
+    }
+}
+
+TEST(Suche, stopEndsAfterTheCurrentTestAndTheNextSearchResumesThere) {
+    Spielstand s = spiel(5, 6, reihe({1, 2, 3, 4, 5}));
+    s.Antwort(0, 0); // only 6 6 6 6 6 agrees: a long search
+    Spielstand ungestört = s;
+    ASSERT_EQ(ungestört.Suche(), Suchausgang::Gefunden);
+    s.Aktivität = [&] { s.Anhalten(); };
+    ASSERT_EQ(s.Suche(), Suchausgang::Unterbrochen);
+    s.Aktivität = nullptr;
+    EXPECT_EQ(s.Suche(), Suchausgang::Gefunden);
+    EXPECT_EQ(s.Kombination[0], ungestört.Kombination[0]);
+    EXPECT_EQ(s.Suchschritte, ungestört.Suchschritte) << "resumed, not started afresh";
+}
+
+TEST(Suche, stopDuringTheExhaustingStepResumesIntoTheContradiction) {
+    // The step that runs past the last code is the 98th: the one that yields.
+    Spielstand s = spiel(4, 6, reihe({3, 1, 4, 1}));
+    s.Kombination[0] = codeNr(1296 - 98, 4, 6);
+    s.Antwort(3, 1);
+    s.Aktivität = [&] { s.Anhalten(); };
+    ASSERT_EQ(s.Suche(), Suchausgang::Unterbrochen);
+    ASSERT_EQ(s.Erschöpft, 1);
+    s.Aktivität = [] { ADD_FAILURE() << "no code is left to step through"; };
+    EXPECT_EQ(s.Suche(), Suchausgang::Widerspruch);
+}
+
+TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
+    std::mt19937 zufall(4711);
+    const std::pair<int, int> größen[] = {{1, 1}, {1, 8}, {2, 3}, {3, 4}, {4, 6},
+                                          {5, 4}, {4, 8}, {6, 3}, {3, 8}, {8, 2}};
+    for (const auto& [felder, farben] : größen) {
+        const long anzahl = static_cast<long>(std::pow(farben, felder));
+        for (int runde = 0; runde < 25; ++runde) {
+            const Reihe geheim = codeNr(static_cast<long>(zufall() % anzahl), felder, farben);
+            Spielstand s =
+                spiel(felder, farben, codeNr(static_cast<long>(zufall() % anzahl), felder, farben));
+            std::set<Reihe> geraten;
+            for (;;) {
+                ASSERT_TRUE(geraten.insert(s.Kombination[s.Zug]).second) << "guess repeated";
+                const auto [schwarz, weiß] = bewerte(geheim, s.Kombination[s.Zug], felder);
+                s.Antwort(schwarz, weiß);
+                if (s.AllesSchwarz()) {
+                    break;
+                }
+                ASSERT_EQ(s.Suche(), Suchausgang::Gefunden);
+                long i = 0;
+                for (bool passt = false; !passt; ++i) {
+                    passt = true;
+                    for (int m = 1; m <= s.Zug && passt; ++m) {
+                        passt = bewerte(codeNr(i, felder, farben), s.Kombination[m], felder) ==
+                                std::make_pair<int, int>(s.AntwortSchwarz[m], s.AntwortWeiß[m]);
+                    }
+                }
+                ASSERT_EQ(s.Kombination[0], codeNr(i - 1, felder, farben));
+                ASSERT_TRUE(s.NimmKandidat());
             }
         }
     }
 }
 
-TEST(Zufall, drawsCoverEverySymbolAndNeverReachOne) {
-    Zufall zufall;
-    std::array<int, 9> gesehen{};
-    for (int i = 0; i < 20000; ++i) {
-        const double r = zufall.Rnd();
-        ASSERT_GE(r, 0.0);
-        ASSERT_LT(r, 1.0);
-        ++gesehen[static_cast<std::size_t>(zufall.Symbol(8))];
+TEST(Zug, humanGuessesAreScoredAndStoredAndEndAfterFourteen) {
+    Spielstand s = spiel(4, 6, reihe({1, 1, 2, 2}), true);
+    s.Kombination[0] = reihe({1, 1, 2, 2});
+    EXPECT_EQ(s.MenschRät(reihe({1, 2, 1, 3})), Rateausgang::Weiter);
+    EXPECT_EQ(s.Kombination[1], reihe({1, 2, 1, 3}));
+    EXPECT_EQ(std::make_tuple(s.AntwortSchwarz[1], s.AntwortWeiß[1], s.Zug),
+              std::make_tuple(1, 2, 2));
+    for (int zug = 2; zug < MaxZüge; ++zug) {
+        ASSERT_EQ(s.MenschRät(reihe({2, 2, 1, 1})), Rateausgang::Weiter);
     }
-    EXPECT_EQ(gesehen[0], 0);
-    for (int s = 1; s <= 8; ++s) {
-        EXPECT_GT(gesehen[static_cast<std::size_t>(s)], 2000) << s;
+    EXPECT_EQ(std::make_tuple(s.ZahlSchwarzPins, s.ZahlWeißPins), std::make_tuple(1, 2 + 12 * 4));
+    EXPECT_EQ(s.MenschRät(reihe({1, 1, 2, 2})), Rateausgang::Erraten);
+    EXPECT_EQ(s.Zug, 14) << "the solving move stays the current one";
+    s.Kombination[0] = reihe({6, 6, 6, 6});
+    EXPECT_EQ(s.MenschRät(reihe({1, 1, 2, 2})), Rateausgang::Vorbei);
+    EXPECT_EQ(s.Zug, 15);
+}
+
+TEST(Zug, aFifteenthComputerGuessIsRefused) {
+    Spielstand s = spiel(2, 2, reihe({1, 1}));
+    s.Zug = MaxZüge;
+    s.Kombination[0] = reihe({2, 2});
+    EXPECT_FALSE(s.NimmKandidat());
+    EXPECT_EQ(s.Zug, MaxZüge);
+    s.Zug = 3;
+    EXPECT_TRUE(s.NimmKandidat());
+    EXPECT_EQ(s.Kombination[4], reihe({2, 2}));
+    EXPECT_EQ(s.Erschöpft, 1) << "the candidate stepped past the new guess";
+}
+
+TEST(Zug, correctionsReopenTheAnswerAndRestartTheCandidate) {
+    // Move 1 (1 2 3 4) is answered 1 black 2 white; move 2 is on the board,
+    // answered 0/1 unless the answer is still awaited.
+    const auto zweiZüge = [](bool antwort2) {
+        Spielstand s = spiel(4, 6, reihe({1, 2, 3, 4}));
+        s.Antwort(1, 2);
+        s.Suche();
+        s.NimmKandidat();
+        if (antwort2) {
+            s.Antwort(0, 1);
+        }
+        return s;
+    };
+    const struct {
+        const char* fall;
+        bool antwort2, unterbrochen, zurück;
+        int zug, kandidatZug, pins;
+    } fälle[] = {
+        {"contradiction", true, false, false, 2, 2, 3},
+        {"take back", false, false, true, 1, 0, 0},
+        {"take back after stop", true, true, true, 2, 2, 3},
+    };
+    for (const auto& f : fälle) {
+        Spielstand s = zweiZüge(f.antwort2);
+        s.Erschöpft = 1;
+        s.Abbruch = f.unterbrochen ? Wahr : 0;
+        if (f.zurück) {
+            ASSERT_TRUE(s.ZugZurück()) << f.fall;
+        } else {
+            s.AngabenFalsch();
+        }
+        EXPECT_EQ(s.Zug, f.zug) << f.fall;
+        EXPECT_EQ(s.Kombination[0], f.kandidatZug ? s.Kombination[2] : reihe({1, 1, 1, 1}))
+            << f.fall;
+        EXPECT_EQ(s.ZahlSchwarzPins + s.ZahlWeißPins, f.pins) << f.fall;
+        EXPECT_EQ(s.Erschöpft + s.Abbruch, 0) << f.fall;
+        EXPECT_EQ(s.AntwortWeiß[s.Zug], s.Zug == 2 ? 1 : 2) << "the answer stays stored";
+    }
+    Spielstand einZug = spiel(4, 6, reihe({1, 2, 3, 4}));
+    EXPECT_FALSE(einZug.ZugZurück());
+    Spielstand mensch = zweiZüge(false);
+    mensch.Mensch = true;
+    EXPECT_FALSE(mensch.ZugZurück());
+}
+
+TEST(Zug, answerSpinnersKeepBlackPlusWhiteWithinTheFields) {
+    const struct {
+        int geändert, anderes, felder, ergebnis;
+    } fälle[] = {{2, 2, 4, -1}, {3, 2, 4, 1}, {4, 1, 4, 0}, {1, 0, 1, -1}, {1, 1, 1, 0}};
+    for (const auto& f : fälle) {
+        EXPECT_EQ(AntwortAusgleich(f.geändert, f.anderes, f.felder).value_or(-1), f.ergebnis);
     }
 }
 
-TEST(Bewertung, ratesBySolvingMove) {
+TEST(Zug, ratingsAndSettingsLimits) {
+    const char* bewertungen[] = {"Unglaublich gut !", "Gut nachgedacht !",
+                                 "Okay. Aber es geht noch besser !",
+                                 "Das ging gerade noch einmal gut !"};
+    const int grenzen[] = {1, 3, 4, 6, 7, 10, 11, 14};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(Bewertung(grenzen[i]), bewertungen[i / 2]) << grenzen[i];
+    }
+    Einstellungen e;
+    EXPECT_FALSE(e.setzeAnzahlFelder(9) || e.setzeAnzahlFelder(0) || e.setzeAnzahlFarben(9) ||
+                 e.setzeAnzahlFarben(-3));
+    EXPECT_EQ(std::make_tuple(e.AnzahlFelder, e.AnzahlFarben), std::make_tuple(4, 6));
+    EXPECT_TRUE(e.setzeAnzahlFelder(8) && e.setzeAnzahlFarben(1));
+}
+
+TEST(TextGanzzahl, readsTheLeadingNumberRoundedHalfToEven) {
     const struct {
-        int zug;
         const char* text;
-    } fälle[] = {
-        {1, "Unglaublich gut !"},
-        {3, "Unglaublich gut !"},
-        {4, "Gut nachgedacht !"},
-        {6, "Gut nachgedacht !"},
-        {7, "Okay. Aber es geht noch besser !"},
-        {10, "Okay. Aber es geht noch besser !"},
-        {11, "Das ging gerade noch einmal gut !"},
-        {14, "Das ging gerade noch einmal gut !"},
-    };
+        int zahl;
+    } fälle[] = {{"  14", 14}, {"2.5", 2}, {"3.5", 4},   {"3,7", 3},       {"", 0},
+                 {"abc", 0},   {" 1)", 1}, {"-2.5", -2}, {"99999", 32767}, {"1.2.3", 1}};
     for (const auto& f : fälle) {
-        EXPECT_EQ(Bewertung(f.zug), f.text) << f.zug;
+        EXPECT_EQ(TextGanzzahl(f.text), f.zahl) << '"' << f.text << '"';
     }
 }
