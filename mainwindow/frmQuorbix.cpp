@@ -683,9 +683,7 @@ void frmQuorbix::sucheNächstenZug() {
         texLösung_->setText(QStringLiteral("Deine %1. Antwort ?").arg(stand_.Zug));
         Blink();
         zeigeAntwort(0, 0);
-        if (stand_.Zug == 2) {
-            knopf(Korrekturknopf)->setEnabled(true);
-        }
+        knopf(Korrekturknopf)->setEnabled(stand_.ZugZurückMöglich());
         break;
     }
 }
@@ -741,9 +739,7 @@ void frmQuorbix::AntwortZurücknehmen(const Pinstand& vorher) {
     zeigeZugfeld(QStringLiteral("Was nun ?"));
     entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins, vorher.schwarz);
     entfernePins(lblWeiße_, stand_.ZahlWeißPins, vorher.weiß);
-    if (zug == 1) {
-        knopf(Korrekturknopf)->setEnabled(false);
-    }
+    knopf(Korrekturknopf)->setEnabled(stand_.ZugZurückMöglich());
     setzeAntwort(stand_.AntwortSchwarz[zug], stand_.AntwortWeiß[zug]);
 }
 

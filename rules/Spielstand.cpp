@@ -176,7 +176,7 @@ void Spielstand::AngabenFalsch() {
 }
 
 bool Spielstand::ZugZurück() {
-    if (Mensch || Zug < 2) {
+    if (!ZugZurückMöglich()) {
         return false;
     }
     if (Abbruch != 0) {

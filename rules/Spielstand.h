@@ -117,6 +117,7 @@ public:
     // move is reopened. Refused (false) unless the computer guesses and at
     // least two moves are on the board.
     bool ZugZurück();
+    bool ZugZurückMöglich() const { return !Mensch && Zug >= 2; }
 
     // "Stop": the running search ends after its current test.
     void Anhalten() { Abbruch = Wahr; }
