@@ -1,6 +1,10 @@
 // Renders the windows in their characteristic states to PNG files, so that
 // anyone can look at the program without a display:
 //     build/snapshots [folder]      (default: screenshots/ beside the program)
+// With a folder of reference pictures, each picture must also match its
+// reference (a few pixels may differ clearly, for the fonts' smoothing);
+// for a picture that does not, NAME-unterschied.png shows where it differs:
+//     build/snapshots folder --vergleiche docs
 
 #include "common/Spiel.h"
 #include "dialogs/frmEinstellungen.h"
@@ -11,25 +15,71 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace {
 
 QDir ziel;
+QString referenzen;
 int fehler = 0;
+
+// Marks the pixels that differ clearly from the reference; returns how many.
+int vergleiche(const QImage& bild, const QImage& referenz, QImage& unterschied) {
+    unterschied = referenz.convertToFormat(QImage::Format_RGB32);
+    int abweichend = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            const QRgb a = bild.pixel(x, y);
+            const QRgb b = referenz.pixel(x, y);
+            const int abstand =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
+            if (abstand > 64) {
+                ++abweichend;
+                unterschied.setPixel(x, y, qRgb(255, 0, 255));
+            }
+        }
+    }
+    return abweichend;
+}
+
+void prüfe(const QImage& bild, const QString& name) {
+    const QImage referenz(QDir(referenzen).filePath(name + QStringLiteral(".png")));
+    if (referenz.isNull() || referenz.size() != bild.size()) {
+        std::fprintf(stderr, "%s: no reference picture of this size\n", qPrintable(name));
+        ++fehler;
+        return;
+    }
+    QImage unterschied;
+    const int abweichend = vergleiche(bild.convertToFormat(QImage::Format_RGB32),
+                                      referenz.convertToFormat(QImage::Format_RGB32), unterschied);
+    if (abweichend > 8) {
+        std::fprintf(stderr, "%s: %d pixels differ from the reference\n", qPrintable(name),
+                     abweichend);
+        unterschied.save(ziel.filePath(name + QStringLiteral("-unterschied.png")));
+        ++fehler;
+    }
+}
 
 void speichere(QWidget* w, const QString& name) {
     QApplication::processEvents();
     const QString datei = ziel.filePath(name + QStringLiteral(".png"));
-    if (!w->grab().save(datei)) {
+    const QImage bild = w->grab().toImage();
+    if (!bild.save(datei)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(datei));
         ++fehler;
         return;
     }
     std::printf("%s\n", qPrintable(datei));
+    if (!referenzen.isEmpty()) {
+        prüfe(bild, name);
+    }
 }
 
 // Closes every message box that a step opens, so the pictures show the board.
@@ -69,6 +119,9 @@ int main(int argc, char** argv) {
             ? QString::fromLocal8Bit(argv[1])
             : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("screenshots")));
     QDir().mkpath(ziel.absolutePath());
+    if (argc > 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--vergleiche")) {
+        referenzen = QString::fromLocal8Bit(argv[3]);
+    }
 
     frmQuorbix f;
     // Fixed draws so the pictures are the same every time.
