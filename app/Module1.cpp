@@ -3,6 +3,10 @@
 #include "mainwindow/Barrierefreiheit.h"
 #include "mainwindow/frmQuorbix.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace Module1 {
 
 void Main() {
@@ -12,6 +16,17 @@ void Main() {
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     fenster->show();
     fenster->Start();
+}
+
+bool QtTexteDeutsch() {
+    auto* übersetzung = new QTranslator(QCoreApplication::instance());
+    if (!übersetzung->load(QStringLiteral("qtbase_de"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(übersetzung)) {
+        delete übersetzung;
+        return false;
+    }
+    return true;
 }
 
 } // namespace Module1

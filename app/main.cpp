@@ -5,7 +5,14 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorbix"));
+    // Window systems fill an empty title with the display name; the about
+    // box's title bar must stay empty. Other titles are left as they are.
+    QApplication::setApplicationDisplayName(QStringLiteral(""));
     QApplication::setDesktopFileName(QStringLiteral("quorbix"));
+    if (!Module1::QtTexteDeutsch()) {
+        qWarning(
+            "Qt's German translations (qtbase_de.qm) are missing: Qt's own texts stay English");
+    }
     Module1::Main();
     return QApplication::exec();
 }

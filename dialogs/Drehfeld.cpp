@@ -3,6 +3,8 @@
 #include "dialogs/Steuerelemente.h"
 #include "rules/Zahlen.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -113,13 +115,14 @@ void Drehfeld::paintEvent(QPaintEvent*) {
     const int mitte = height() / 2;
     const QRect hälften[2] = {QRect(0, 0, width(), mitte),
                               QRect(0, mitte, width(), height() - mitte)};
-    const StepEnabled erlaubt = stepEnabled();
+    // The arrows look the same at the ends as in between: a click there just
+    // does nothing. Grey arrows mean the whole control is disabled.
+    const bool aktiv = isEnabled();
     for (int i = 0; i < 2; ++i) {
         const bool oben = i == 0;
         QStyleOptionButton knopf;
         knopf.initFrom(this);
         knopf.rect = hälften[i];
-        const bool aktiv = oben ? (erlaubt & StepUpEnabled) : (erlaubt & StepDownEnabled);
         if (!aktiv) {
             knopf.state &= ~QStyle::State_Enabled;
         }
@@ -164,4 +167,39 @@ void Drehfeld::mouseMoveEvent(QMouseEvent* ereignis) {
 
 void Drehfeld::mouseDoubleClickEvent(QMouseEvent* ereignis) {
     mousePressEvent(ereignis);
+}
+
+void Drehfeld::keyPressEvent(QKeyEvent* ereignis) {
+    switch (ereignis->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // One step per press: no modifier multiplies it, no timer repeats it.
+        ereignis->accept();
+        stepBy(ereignis->key() == Qt::Key_Up ? 1 : -1);
+        return;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // No meaning for this control; left to the window.
+        ereignis->ignore();
+        return;
+    default:
+        QAbstractSpinBox::keyPressEvent(ereignis);
+    }
+}
+
+void Drehfeld::wheelEvent(QWheelEvent* ereignis) {
+    // One step per notch (120 eighths of a degree), whatever the modifiers;
+    // the finer turns of a touchpad add up to notches.
+    radRest_ += ereignis->angleDelta().y();
+    const int raster = radRest_ / 120;
+    radRest_ -= raster * 120;
+    if (raster != 0) {
+        stepBy(raster);
+    }
+    ereignis->accept();
+}
+
+void Drehfeld::contextMenuEvent(QContextMenuEvent* ereignis) {
+    // The up-down control has no menu; nor should the window get one instead.
+    ereignis->accept();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // A spin control that shows only its up and down arrows and is bound to a
 // label: the label's caption or tag shows the value, and every step writes
-// the new value there before the change is reported.
+// the new value there before the change is reported. Like the up-down
+// control it stands for, it moves by one per arrow click, arrow key or wheel
+// notch and simply stops at its ends; it has no menu and no page steps.
 
 #include <QAbstractSpinBox>
 #include <QLabel>
@@ -50,6 +52,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
     void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void wheelEvent(QWheelEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
 private:
     void schreibeText();
@@ -61,4 +66,5 @@ private:
     QPointer<QLabel> label_;
     Bindung bindung_ = Bindung::Beschriftung;
     int gedrückt_ = 0; // +1 upper arrow, -1 lower arrow
+    int radRest_ = 0;  // wheel turn not yet worth a whole notch
 };

@@ -5,6 +5,7 @@
 #include "rules/Zahlen.h"
 
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,8 @@ frmEinstellungen::frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernah
       übernehmen_(std::move(übernehmen)) {
     setObjectName(QStringLiteral("frmEinstellungen"));
     setWindowTitle(QStringLiteral("Einstellungen"));
+    // No icon of its own, and none borrowed from the main window either.
+    setWindowIcon(QIcon());
     setModal(true);
     setFont(ui::Schrift(9.75));
     resize(ui::tw(5475), ui::tw(4650));

@@ -3,6 +3,7 @@
 #include "dialogs/Steuerelemente.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -47,6 +48,8 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
       auswerten_(std::move(auswerten)) {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QString());
+    // A dialog would otherwise show its owner's icon; the box has none.
+    setWindowIcon(QIcon());
     setModal(true);
     setFixedSize(ui::tw(6270), ui::tw(2700));
 

@@ -74,6 +74,9 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     setWindowTitle(Fenstertitel);
     setWindowIcon(QIcon(QStringLiteral(":/quorbix/quorbix.png")));
 
+    // "Info" and "Ende" have no sub-menus: a desktop's global menu would hide
+    // them, and with them the only way to quit.
+    menuBar()->setNativeMenuBar(false);
     mnuInfo_ = menuBar()->addAction(QStringLiteral("Info"));
     mnuInfo_->setObjectName(QStringLiteral("mnuInfo"));
     mnuEnde_ = menuBar()->addAction(QStringLiteral("Ende"));
