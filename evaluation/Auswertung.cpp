@@ -378,6 +378,8 @@ struct Auswertung::Einzelspiele {
         Achtzüge& a = züge[wort];
         std::array<int, MaxFarben + 1> zugAnzahl{};
         for (int k = 1; k <= felder; ++k) {
+            // Random openings and candidates hold symbols only.
+            assert(zug[k] >= 1 && zug[k] <= farben);
             const auto v = static_cast<std::size_t>(zug[k]);
             ++zugAnzahl[v];
             a.gleich[static_cast<std::size_t>(k)][v] |= std::uint64_t{1} << bahn;
