@@ -4,7 +4,6 @@
 #include "evaluation/Auswertung.h"
 #include "evaluation/Nachspiel.h"
 #include "evaluation/frmSearch.h"
-#include "mainwindow/frmQuorbix.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -76,10 +75,7 @@ BENCHMARK(BM_Nachspiel)
 
 // The whole run through the window: a click on Start, until "START" is back.
 void BM_Fenster(benchmark::State& state) {
-    frmQuorbix spiel;
-    spiel.setAnzahlFelder(static_cast<std::int16_t>(state.range(0)));
-    spiel.setAnzahlFarben(static_cast<std::int16_t>(state.range(1)));
-    frmSearch fenster(spiel.AnzahlFelder(), spiel.AnzahlFarben());
+    frmSearch fenster(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     fenster.findChild<QLineEdit*>(QStringLiteral("txtNr"))
         ->setText(QString::number(state.range(2)));
     fenster.show();

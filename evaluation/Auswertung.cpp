@@ -3,15 +3,33 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstdlib>
+#include <limits>
 #include <new>
-#include <stdexcept>
 
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
 
 namespace quorbix {
+
+std::size_t Auswertung::Speichergrenze = std::numeric_limits<std::size_t>::max();
+
+namespace {
+
+// Every large block of a run asks here first, so that a lowered limit fails
+// the block just as a system without memory would.
+std::size_t zugelassen(std::size_t bytes) {
+    if (bytes > Auswertung::Speichergrenze) {
+        throw std::bad_alloc();
+    }
+    return bytes;
+}
+
+} // namespace
+
+Zugliste::Zugliste(std::uint32_t anzahl) : werte_(zugelassen(anzahl)) {}
 
 void Zugliste::setze(std::uint32_t nummer, int züge) {
     if (züge >= Groß) {
@@ -115,7 +133,7 @@ public:
     explicit Puffer(std::size_t anzahl) {
         constexpr std::size_t Seite = std::size_t{2} << 20;
         const std::size_t bytes = (anzahl * sizeof(T) + Seite - 1) / Seite * Seite;
-        daten_ = static_cast<T*>(std::aligned_alloc(Seite, bytes == 0 ? Seite : bytes));
+        daten_ = static_cast<T*>(std::aligned_alloc(Seite, zugelassen(bytes == 0 ? Seite : bytes)));
         if (daten_ == nullptr) {
             throw std::bad_alloc();
         }
@@ -178,6 +196,9 @@ struct Auswertung::Teile {
     Teile(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Eröffnung& e, Zugliste& zl)
         : felder(AnzahlFelder), codes{Puffer<Gepackt>(zl.size()), Puffer<Gepackt>(zl.size())},
           antworten(zl.size()), nummerUnten(65536), nummerOben(65536), züge(zl) {
+        // Waiting parts are disjoint and larger than Klein: taken now, the
+        // heap never needs memory in the middle of a run.
+        haufen.reserve(zl.size() / (Klein + 1) + 1);
         for (const Reihe& r : e.Reihen) {
             öffnung.push_back(packe(r, felder));
         }
@@ -199,19 +220,11 @@ struct Auswertung::Teile {
             nummerOben[x] = oben;
         }
         // Every code, in counting order.
-        Reihe r{};
-        for (int k = 1; k <= felder; ++k) {
-            r[k] = 1;
-        }
+        Reihe r = CodeNummer(0, AnzahlFelder, AnzahlFarben);
         const std::uint32_t alle = zl.size();
         for (std::uint32_t i = 0; i < alle; ++i) {
             codes[0][i] = packe(r, felder);
-            for (int p = 1; p <= felder; ++p) {
-                if (++r[p] <= AnzahlFarben) {
-                    break;
-                }
-                r[p] = 1;
-            }
+            Weiterzählen(r, AnzahlFelder, AnzahlFarben);
         }
         behandle(Teil{codes[0][0], 0, alle, 0, 0});
     }
@@ -308,6 +321,7 @@ struct Auswertung::Teile {
     // holds the smallest code not yet known, so codes become known in order.
     void löse(std::uint32_t nr) {
         while (!züge.bekannt(nr)) {
+            assert(!haufen.empty());
             std::pop_heap(haufen.begin(), haufen.end(), später);
             const Teil t = haufen.back();
             haufen.pop_back();
@@ -340,6 +354,7 @@ struct Auswertung::Einzelspiele {
     std::int16_t felder;
     std::int16_t farben;
     Zufall& zufall;
+    const std::array<std::uint64_t, 65536>& tafel = Anzahltafel();
     Reihe öffnung{};
     std::vector<Achtzüge> züge;
     std::size_t anzahlZüge = 0;
@@ -353,7 +368,8 @@ struct Auswertung::Einzelspiele {
     Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, Zufall& z)
         : felder(AnzahlFelder), farben(AnzahlFarben), zufall(z) {}
 
-    void merke(const Reihe& zug, const Reihe& geheim) {
+    // Keeps move `zug` with its answer for the searches to come.
+    void merke(const Reihe& zug, unsigned schwarz, unsigned gesamt) {
         const std::size_t wort = anzahlZüge / 8;
         const unsigned bahn = 8 * static_cast<unsigned>(anzahlZüge % 8);
         if (wort == züge.size()) {
@@ -361,68 +377,49 @@ struct Auswertung::Einzelspiele {
         }
         Achtzüge& a = züge[wort];
         std::array<int, MaxFarben + 1> zugAnzahl{};
-        std::array<int, MaxFarben + 1> geheimAnzahl{};
-        std::uint64_t schwarz = 0;
         for (int k = 1; k <= felder; ++k) {
-            const int v = zug[k];
-            if (v >= 1 && v <= MaxFarben) {
-                ++zugAnzahl[static_cast<std::size_t>(v)];
-                a.gleich[static_cast<std::size_t>(k)][static_cast<std::size_t>(v)] |=
-                    std::uint64_t{1} << bahn;
-            }
-            ++geheimAnzahl[static_cast<std::size_t>(geheim[k])];
-            schwarz += zug[k] == geheim[k] ? 1 : 0;
+            // Random openings and candidates hold symbols only.
+            assert(zug[k] >= 1 && zug[k] <= farben);
+            const auto v = static_cast<std::size_t>(zug[k]);
+            ++zugAnzahl[v];
+            a.gleich[static_cast<std::size_t>(k)][v] |= std::uint64_t{1} << bahn;
         }
-        std::uint64_t gesamt = 0;
         for (std::size_t v = 1; v <= MaxFarben; ++v) {
-            gesamt += static_cast<std::uint64_t>(std::min(zugAnzahl[v], geheimAnzahl[v]));
             for (int c = 0; c < zugAnzahl[v]; ++c) {
                 a.mehr[v][static_cast<std::size_t>(c)] |= std::uint64_t{1} << bahn;
             }
         }
-        a.schwarz |= schwarz << bahn;
-        a.gesamt |= gesamt << bahn;
+        a.schwarz |= std::uint64_t{schwarz} << bahn;
+        a.gesamt |= std::uint64_t{gesamt} << bahn;
         a.belegt |= std::uint64_t{0x80} << bahn;
         ++anzahlZüge;
     }
 
-    static int schwarzVon(const Reihe& zug, const Reihe& geheim, int felder) {
-        int s = 0;
-        for (int k = 1; k <= felder; ++k) {
-            s += zug[k] == geheim[k] ? 1 : 0;
-        }
-        return s;
-    }
-
     int spiele(std::uint32_t nr) {
         ZieheZufallsreihe(öffnung, felder, farben, zufall);
-        const Reihe geheim = CodeNummer(nr, felder, farben);
+        const Gepackt geheim = packe(CodeNummer(nr, felder, farben), felder);
+        const std::uint64_t geheimAnzahlen = anzahlen(tafel, geheim);
         züge.clear();
         anzahlZüge = 0;
         Reihe zug = öffnung;
         for (int r = 1;; ++r) {
-            if (schwarzVon(zug, geheim, felder) == felder) {
+            const Gepackt gespielt = packe(zug, felder);
+            const unsigned schwarz = schwarze(gespielt, geheim, felder);
+            if (schwarz == static_cast<unsigned>(felder)) {
                 return r;
             }
-            merke(zug, geheim);
+            merke(zug, schwarz, gemeinsame(anzahlen(tafel, gespielt), geheimAnzahlen));
             // The search may start behind the last guess, except after the
-            // opening, which is not a candidate.
+            // opening, which is not a candidate. A guess that is not the
+            // code comes before it, so it is never the last code.
             if (r == 1) {
                 start = CodeNummer(0, felder, farben);
             } else {
                 start = zug;
-                erhöhe(start);
+                [[maybe_unused]] const bool davor = Weiterzählen(start, felder, farben);
+                assert(davor);
             }
             zug = ersteStimmige();
-        }
-    }
-
-    void erhöhe(Reihe& r) const {
-        for (int p = 1; p <= felder; ++p) {
-            if (++r[p] <= farben) {
-                return;
-            }
-            r[p] = 1;
         }
     }
 
@@ -434,9 +431,8 @@ struct Auswertung::Einzelspiele {
         code = Reihe{};
         // The code under evaluation agrees with every answer and comes at
         // or after the start, so the search cannot fail.
-        if (!suche(felder, true)) {
-            throw std::logic_error("STOP");
-        }
+        [[maybe_unused]] const bool gefunden = suche(felder, true);
+        assert(gefunden);
         return code;
     }
 
@@ -498,6 +494,7 @@ Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std
 Auswertung::~Auswertung() = default;
 
 int Auswertung::NächsterCode() {
+    assert(!beendet_);
     const std::uint32_t nr = erledigt_;
     if (einzeln_) {
         züge_.setze(nr, einzeln_->spiele(nr));

@@ -17,6 +17,7 @@
 #include "evaluation/Eroeffnung.h"
 #include "rules/Zufall.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -28,7 +29,7 @@ namespace quorbix {
 // kept aside. 0 means not yet known.
 class Zugliste {
 public:
-    explicit Zugliste(std::uint32_t anzahl = 0) : werte_(anzahl) {}
+    explicit Zugliste(std::uint32_t anzahl = 0);
 
     std::uint32_t size() const { return static_cast<std::uint32_t>(werte_.size()); }
     int operator[](std::uint32_t nummer) const {
@@ -60,7 +61,9 @@ struct Bilanz {
 class Auswertung {
 public:
     // Prepares a run; strategy 4 seeds `zufall` once from the time of day and
-    // draws each code's opening row from it in counting order.
+    // draws each code's opening row from it in counting order. Takes all the
+    // large working storage here and throws std::bad_alloc if there is not
+    // enough; later steps take at most a few kilobytes more.
     Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::int16_t Strategie,
                Zufall& zufall);
     ~Auswertung();
@@ -78,6 +81,11 @@ public:
     // Ends the run after the codes evaluated so far and frees the working
     // storage; their move counts stay.
     void Beenden();
+
+    // The most bytes one block of a run's working storage may take; a larger
+    // block fails with std::bad_alloc as on a system out of memory. No limit
+    // unless lowered (tests fail a run this way without exhausting memory).
+    static std::size_t Speichergrenze;
 
     // Moves of the codes 0..Erledigt()-1 (later entries may be filled too).
     const Zugliste& Züge() const { return züge_; }

@@ -30,6 +30,11 @@ Eröffnung Eröffnungsreihen(std::int16_t Strategie, std::int16_t AnzahlFelder,
 void ZieheZufallsreihe(Reihe& reihe, std::int16_t AnzahlFelder, std::int16_t AnzahlFarben,
                        Zufall& zufall);
 
+// One step of the fast engines to the next code in counting order (field 1
+// changes fastest, digits 1..AnzahlFarben). Returns false if `code` was the
+// last code; it then wraps to the first.
+bool Weiterzählen(Reihe& code, std::int16_t AnzahlFelder, std::int16_t AnzahlFarben);
+
 // AnzahlFarben to the power AnzahlFelder.
 std::uint32_t AnzahlCodes(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben);
 

@@ -42,21 +42,20 @@ void Nachspiel::sichereZeile(int r) {
     }
 }
 
-// The answer of move r: counted against the code, the greedy white count
-// consuming a copy of the code.
-void Nachspiel::zähleZug(int r) {
-    const Reihe& zug = Kombination[r];
+std::int16_t Nachspiel::schwarzeVon(const Reihe& zug, const Reihe& code) const {
     std::int16_t schwarz = 0;
     for (int k = 1; k <= AnzahlFelder; ++k) {
-        if (zug[k] == Geheimcode[k]) {
+        if (zug[k] == code[k]) {
             ++schwarz;
         }
     }
-    AntwortSchwarz[r] = schwarz;
-    if (schwarz == AnzahlFelder) {
-        return;
-    }
-    Restreihe = Geheimcode;
+    return schwarz;
+}
+
+// The greedy matching consumes a copy of the code in Restreihe; an exact hit
+// is never consumed.
+std::int16_t Nachspiel::weißeVon(const Reihe& zug, const Reihe& code) {
+    Restreihe = code;
     std::int16_t weiß = 0;
     for (int i = 1; i <= AnzahlFelder; ++i) {
         for (int j = 1; j <= AnzahlFelder; ++j) {
@@ -67,7 +66,15 @@ void Nachspiel::zähleZug(int r) {
             }
         }
     }
-    AntwortWeiß[r] = weiß;
+    return weiß;
+}
+
+// The answer of move r, counted against the code.
+void Nachspiel::zähleZug(int r) {
+    AntwortSchwarz[r] = schwarzeVon(Kombination[r], Geheimcode);
+    if (AntwortSchwarz[r] != AnzahlFelder) {
+        AntwortWeiß[r] = weißeVon(Kombination[r], Geheimcode);
+    }
 }
 
 int Nachspiel::Nachspielen(std::int16_t vorgaben) {
@@ -114,56 +121,38 @@ int Nachspiel::Nachspielen(std::int16_t vorgaben) {
     return r;
 }
 
-void Nachspiel::NextNumber() {
-    Stelle = 1;
+bool Nachspiel::zählen(Reihe& reihe, std::int16_t& stelle) const {
+    stelle = 1;
     for (;;) {
-        ++Kombination[0][Stelle];
-        if (Kombination[0][Stelle] <= AnzahlFarben) {
-            return;
+        ++reihe[stelle];
+        if (reihe[stelle] <= AnzahlFarben) {
+            return true;
         }
-        if (Stelle == AnzahlFelder) {
-            throw std::logic_error("STOP");
+        if (stelle == AnzahlFelder) {
+            return false;
         }
-        Kombination[0][Stelle] = 1;
-        ++Stelle;
+        reihe[stelle] = 1;
+        ++stelle;
+    }
+}
+
+void Nachspiel::NextNumber() {
+    if (!zählen(Kombination[0], Stelle)) {
+        throw std::logic_error("STOP");
     }
 }
 
 void Nachspiel::PrüfSchwarze(std::int16_t& ergebnis) {
-    ergebnis = 0;
-    for (int k = 1; k <= AnzahlFelder; ++k) {
-        if (Kombination[0][k] == Kombination[Prüfzug][k]) {
-            ++ergebnis;
-        }
-    }
+    ergebnis = schwarzeVon(Kombination[0], Kombination[Prüfzug]);
 }
 
 void Nachspiel::PrüfWeiße(std::int16_t& ergebnis) {
-    const Reihe& kandidat = Kombination[0];
-    Restreihe = Kombination[Prüfzug];
-    ergebnis = 0;
-    for (int i = 1; i <= AnzahlFelder; ++i) {
-        for (int j = 1; j <= AnzahlFelder; ++j) {
-            if (kandidat[i] != Restreihe[i] && kandidat[i] == Restreihe[j] &&
-                kandidat[j] != Restreihe[j]) {
-                ++ergebnis;
-                Restreihe[j] = 0;
-                break;
-            }
-        }
-    }
+    ergebnis = weißeVon(Kombination[0], Kombination[Prüfzug]);
 }
 
 void Nachspiel::NächsterGeheimcode() {
-    int p = 1;
-    for (;;) {
-        ++Geheimcode[p];
-        if (Geheimcode[p] <= AnzahlFarben || p == AnzahlFelder) {
-            return;
-        }
-        Geheimcode[p] = 1;
-        ++p;
-    }
+    std::int16_t stelle = 0;
+    zählen(Geheimcode, stelle);
 }
 
 } // namespace quorbix

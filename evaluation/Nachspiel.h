@@ -62,6 +62,12 @@ public:
 private:
     void sichereZeile(int r);
     void zähleZug(int r);
+    // The two counts of `zug` against `code`; the white count uses Restreihe.
+    std::int16_t schwarzeVon(const Reihe& zug, const Reihe& code) const;
+    std::int16_t weißeVon(const Reihe& zug, const Reihe& code);
+    // One step in counting order from field `stelle` = 1 on; false when the
+    // last field runs past AnzahlFarben, where it is left standing.
+    bool zählen(Reihe& reihe, std::int16_t& stelle) const;
 
     Zufall* zufall_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "evaluation/frmSearch.h"
 
+#include "dialogs/Meldung.h"
 #include "dialogs/Steuerelemente.h"
 #include "evaluation/Ergebnismodell.h"
 #include "rules/Zahlen.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTableView>
+#include <new>
 
 using ui::twRect;
 
@@ -206,15 +208,34 @@ void frmSearch::Suchlauf() {
     modell_->leeren();
     auswertung_.reset();
     const std::int16_t Strategie = quorbix::TextGanzzahl(txtNr_->text().toStdString());
-    for (QLabel* l : {lblCodes_, lblMin_, lblMax_, lblMittel_}) {
-        l->setText(QString());
-    }
-    auswertung_ =
-        std::make_unique<quorbix::Auswertung>(AnzahlFelder, AnzahlFarben, Strategie, zufall_);
-    modell_->neu(AnzahlFelder, AnzahlFarben, &auswertung_->Züge());
-
+    leereZahlen();
     quorbix::Bilanz bilanz;
     gezeigt_ = 0;
+    try {
+        auswertung_ =
+            std::make_unique<quorbix::Auswertung>(AnzahlFelder, AnzahlFarben, Strategie, zufall_);
+        modell_->neu(AnzahlFelder, AnzahlFarben, &auswertung_->Züge());
+        rechne(Strategie, bilanz);
+    } catch (const std::bad_alloc&) {
+        // Nothing of the run is kept; the window is ready for START or Ende.
+        modell_->leeren();
+        auswertung_.reset();
+        leereZahlen();
+        beendeLauf();
+        Meldung(this, QStringLiteral("Nicht genug Speicher für diese Auswertung !"));
+        return;
+    }
+    auswertung_->Beenden();
+
+    modell_->zeigeBis(bilanz.Codes);
+    zeigeAnzahl(bilanz.Codes);
+    lblMittel_->setText(Mitteltext(bilanz.MittelZehntel()));
+    beendeLauf();
+    wähleLetzteZeile();
+    lstView_->viewport()->update();
+}
+
+void frmSearch::rechne(std::int16_t Strategie, quorbix::Bilanz& bilanz) {
     QElapsedTimer uhr;
     uhr.start();
     do {
@@ -238,14 +259,16 @@ void frmSearch::Suchlauf() {
             uhr.restart();
         }
     } while (!auswertung_->Fertig() && !Abbruch);
-    auswertung_->Beenden();
+}
 
-    modell_->zeigeBis(bilanz.Codes);
-    zeigeAnzahl(bilanz.Codes);
-    lblMittel_->setText(Mitteltext(bilanz.MittelZehntel()));
+void frmSearch::leereZahlen() {
+    for (QLabel* l : {lblCodes_, lblMin_, lblMax_, lblMittel_}) {
+        l->setText(QString());
+    }
+}
+
+void frmSearch::beendeLauf() {
     cmdStart_->setText(QStringLiteral("START"));
     cmdEnde_->setEnabled(true);
-    wähleLetzteZeile();
-    lstView_->viewport()->update();
     läuft_ = false;
 }

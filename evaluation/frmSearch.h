@@ -48,6 +48,11 @@ protected:
 private:
     void Form_Load(int felder, int farben);
     void Suchlauf();
+    // The loop over the codes, until the last one or STOP.
+    void rechne(std::int16_t Strategie, quorbix::Bilanz& bilanz);
+    void leereZahlen();
+    // cmdStart reads "START" and Ende works again.
+    void beendeLauf();
     void zeigeZwischenstand(const quorbix::Bilanz& bilanz);
     void wähleLetzteZeile();
 

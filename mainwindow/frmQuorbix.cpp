@@ -1,12 +1,12 @@
 #include "mainwindow/frmQuorbix.h"
 
 #include "dialogs/Drehfeld.h"
+#include "dialogs/Meldung.h"
 #include "dialogs/Steuerelemente.h"
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/Knopf.h"
-#include "mainwindow/Meldung.h"
 #include "rules/Farben.h"
 #include "rules/Zahlen.h"
 

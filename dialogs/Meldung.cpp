@@ -1,4 +1,4 @@
-#include "mainwindow/Meldung.h"
+#include "dialogs/Meldung.h"
 
 #include <QMessageBox>
 
