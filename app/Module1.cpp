@@ -1,6 +1,6 @@
 #include "app/Module1.h"
 
-#include "mainwindow/Barrierefreiheit.h"
+#include "dialogs/Barrierefreiheit.h"
 #include "mainwindow/frmQuorbix.h"
 
 namespace Module1 {

@@ -1,5 +1,6 @@
 #include "dialogs/frmEinstellungen.h"
 
+#include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Drehfeld.h"
 #include "dialogs/Steuerelemente.h"
 #include "rules/Zahlen.h"
@@ -80,6 +81,11 @@ void frmEinstellungen::erzeugeSteuerelemente() {
     lblFaZa_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFaZa"), twRect(2880, 840, 345, 375),
                               QString(), zahl);
     upd2_ = zähler(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_, quorbix::MaxFarben);
+    // A screen reader hears each count with what it counts.
+    Barrierefreiheit::benenneMitText(lblFelder_, QStringLiteral("Anzahl Felder pro Reihe"));
+    upd1_->setAccessibleName(QStringLiteral("Anzahl Felder pro Reihe"));
+    Barrierefreiheit::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));
+    upd2_->setAccessibleName(QStringLiteral("Anzahl Farben/Zahlen"));
     // The number labels lie on top of the caption labels they overlap.
     lblFelder_->raise();
     lblFaZa_->raise();

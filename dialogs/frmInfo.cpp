@@ -55,6 +55,7 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
     Image1_->setGeometry(twRect(240, 315, 1680, 1680));
     Image1_->setPixmap(QPixmap(QStringLiteral(":/quorbix/info.png")));
     Image1_->setScaledContents(true);
+    Image1_->setAccessibleName(QStringLiteral("Bild: Quorbix"));
     Image1_->installEventFilter(this);
 
     Label1_ = new Zeilenlabel(Infotext, this);

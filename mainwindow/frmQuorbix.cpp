@@ -1,5 +1,6 @@
 #include "mainwindow/frmQuorbix.h"
 
+#include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Drehfeld.h"
 #include "dialogs/Steuerelemente.h"
 #include "dialogs/frmEinstellungen.h"
@@ -7,6 +8,7 @@
 #include "evaluation/frmSearch.h"
 #include "mainwindow/Knopf.h"
 #include "mainwindow/Meldung.h"
+#include "mainwindow/Vorlesen.h"
 #include "rules/Farben.h"
 #include "rules/Zahlen.h"
 
@@ -61,6 +63,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
     zentrale_ = new QWidget(this);
     zentrale_->setObjectName(QStringLiteral("Zentrale"));
+    zentrale_->setAccessibleName(QStringLiteral("Spielbrett"));
     zentrale_->setFixedSize(ui::tw(10800), ui::tw(7785));
     ui::setzeHintergrund(zentrale_, QColor(0, 128, 0));
     setCentralWidget(zentrale_);
@@ -96,12 +99,15 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
         lblNr_[i]->setText(QStringLiteral("%1)").arg(i + 1));
         lblNr_[i]->move(ui::tw(120), ui::tw(840 + 480 * i));
         lblNr_[i]->show();
+        Vorlesen::Zeilennummer(lblNr_[i], i + 1, stand_);
     }
     for (int i = 1; i <= 7; ++i) {
         lblComp_[i] = ui::kopiereLabel(lblComp_[0], ui::Elementname("lblComp", i));
         lblComp_[i]->move(ui::tw(120 + 600 * i), lblComp_[0]->y());
         lblKomb1_[i] = ui::kopiereLabel(lblKomb1_[0], ui::Elementname("lblKomb1", i));
         lblKomb1_[i]->move(ui::tw(600 + 360 * i), lblKomb1_[0]->y());
+        Vorlesen::Legende(lblComp_[i], i, stand_);
+        Barrierefreiheit::benenneZelle(lblKomb1_[i], QStringLiteral("Lösung, Feld %1").arg(i + 1));
     }
 }
 
@@ -239,6 +245,33 @@ void frmQuorbix::erzeugeSteuerelemente() {
             }
         });
     }
+
+    // What a screen reader hears; the elements created later are named likewise.
+    using Barrierefreiheit::benenneMitText;
+    using Barrierefreiheit::benenneZelle;
+    benenneZelle(lblKomb1_[0], QStringLiteral("Lösung, Feld 1"));
+    Vorlesen::Zeilennummer(lblNr_[0], 1, stand_);
+    benenneZelle(lblVersuch_[0], QStringLiteral("Zug 1, Feld 1"));
+    Vorlesen::Stift(lblSchwarz_[0], true);
+    Vorlesen::Stift(lblWeiße_[0], false);
+    Vorlesen::Legende(lblComp_[0], 0, stand_);
+    for (int f = 0; f < MaxFelder; ++f) {
+        benenneZelle(lblMen_[f], QStringLiteral("Eingabe, Feld %1").arg(f + 1));
+        updM_[f]->setAccessibleName(QStringLiteral("Feld %1").arg(f + 1));
+        updM_[f]->setAccessibleDescription(
+            QStringLiteral("Pfeil nach oben oder unten wählt das Symbol für Feld %1").arg(f + 1));
+    }
+    benenneMitText(texLösung_, QStringLiteral("Hinweis"));
+    benenneMitText(Zugfeld_, QStringLiteral("Zug des Computers"));
+    benenneMitText(lblSchw_, QStringLiteral("Anzahl Schwarze"));
+    benenneMitText(lblWeiß_, QStringLiteral("Anzahl Weiße"));
+    updSchw_->setAccessibleName(QStringLiteral("Anzahl Schwarze"));
+    updSchw_->setAccessibleDescription(
+        QStringLiteral("Wie viele Stifte das richtige Symbol am richtigen Platz haben"));
+    updWeiß_->setAccessibleName(QStringLiteral("Anzahl Weiße"));
+    updWeiß_->setAccessibleDescription(
+        QStringLiteral("Wie viele Stifte das richtige Symbol am falschen Platz haben"));
+    Vorlesen::Knöpfe(cmdFertig_, stand_);
 }
 
 // ---------------------------------------------------------------- display
@@ -291,6 +324,8 @@ void frmQuorbix::Start() {
                 continue;
             }
             QLabel* zelle = ui::kopiereLabel(lblVersuch_[0], ui::Elementname("lblVersuch", index));
+            Barrierefreiheit::benenneZelle(zelle,
+                                           QStringLiteral("Zug %1, Feld %2").arg(r + 1).arg(k + 1));
             ui::setzeHintergrund(zelle, ui::PaletteFarbe(PaletteHellgrau));
             zelle->move(ui::tw(600 + 360 * k), ui::tw(840 + 480 * r));
             zelle->show();
@@ -365,6 +400,7 @@ QLabel* frmQuorbix::neuerPin(std::vector<QLabel*>& pins, int index) {
     if (pin == nullptr) {
         const QString name = pins[0]->objectName().section(QLatin1Char('('), 0, 0);
         pin = ui::kopiereLabel(pins[0], QStringLiteral("%1(%2)").arg(name).arg(index));
+        Vorlesen::Stift(pin, &pins == &lblSchwarz_);
     }
     return pin;
 }

@@ -2,7 +2,7 @@
 // a few moves, walked as an assistive tool walks it, and the settings
 // dialog's keyboard order.
 
-#include "mainwindow/Barrierefreiheit.h"
+#include "dialogs/Barrierefreiheit.h"
 #include "common/Modal.h"
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
@@ -389,32 +389,6 @@ TEST_F(Barrierefreiheit, aboutBoxReadsItsTextAsOneLineAndNamesThePicture) {
     EXPECT_EQ(Name(baum, "Image1"), "Bild: Quorbix");
     EXPECT_THAT(Name(baum, "Label1").toStdString(), ::testing::StartsWith("QUORBIX ! 1998 "));
     EXPECT_EQ(Name(baum, "Command1"), "OK");
-}
-
-struct Umbruch {
-    const char* beschriftung;
-    const char* gelesen;
-};
-
-TEST(BarrierefreiheitText, captionsAreReadWithoutTheirWrapHyphen) {
-    for (const Umbruch& fall :
-         {Umbruch{"Einstel-lungen", "Einstellungen"}, Umbruch{"Auf- lösung", "Auflösung"},
-          Umbruch{"Neues Spiel", "Neues Spiel"}, Umbruch{"Computer-Zug", "Computer-Zug"}}) {
-        EXPECT_EQ(::Barrierefreiheit::ohneUmbruch(QString::fromUtf8(fall.beschriftung)),
-                  QString::fromUtf8(fall.gelesen))
-            << fall.beschriftung;
-    }
-}
-
-TEST(BarrierefreiheitText, onlyPaletteColoursHaveNames) {
-    QStringList namen;
-    for (int n = 0; n < 16; ++n) {
-        namen << ::Barrierefreiheit::Farbname(n);
-    }
-    namen.removeDuplicates();
-    EXPECT_EQ(namen.size(), 16) << "every palette colour has a name of its own";
-    EXPECT_EQ(::Barrierefreiheit::Farbname(QColor(1, 2, 3)), "");
-    EXPECT_EQ(::Barrierefreiheit::Farbname(QColor(128, 0, 0)), "Dunkelrot");
 }
 
 } // namespace
