@@ -1,12 +1,10 @@
 #include "app/Module1.h"
 
-#include "dialogs/Barrierefreiheit.h"
 #include "mainwindow/frmQuorbix.h"
 
 namespace Module1 {
 
 void Main() {
-    Barrierefreiheit::einrichten();
     auto* fenster = new frmQuorbix;
     // The main window lives for the whole run; closing it ends the program.
     fenster->setAttribute(Qt::WA_DeleteOnClose);

@@ -32,7 +32,6 @@ QHash<const QObject*, Texte>& Register() {
 }
 
 Texte& Eintrag(QWidget* w) {
-    einrichten();
     auto gefunden = Register().find(w);
     if (gefunden == Register().end()) {
         QObject::connect(w, &QObject::destroyed, [](QObject* o) { Register().remove(o); });
@@ -231,6 +230,8 @@ QAccessibleInterface* Fabrik(const QString& klasse, QObject* objekt) {
 } // namespace
 
 void einrichten() {
+    // Qt asks the factory installed last first; its own comes with the
+    // application object.
     static const bool eingerichtet = [] {
         QAccessible::installFactory(Fabrik);
         return true;

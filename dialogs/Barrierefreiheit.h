@@ -16,9 +16,10 @@ namespace Barrierefreiheit {
 
 using Text = std::function<QString()>;
 
-// Installs the interfaces for labels, push buttons and spin controls; calling
-// it again does nothing. The program calls it before any window exists, as
-// Qt keeps the interface it first hands out for a widget.
+// Installs the interfaces for labels, push buttons and spin controls ahead of
+// Qt's own; calling it again does nothing. Every window calls it before it
+// creates a control, as Qt keeps the interface it first hands out for a
+// widget, and it hands one out as soon as a label gets its caption.
 void einrichten();
 
 // The name or description of `w` is what `text` gives when asked, for as long

@@ -18,6 +18,7 @@ frmEinstellungen::frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernah
                           Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       übernehmen_(std::move(übernehmen)) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmEinstellungen"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     setModal(true);
@@ -82,6 +83,7 @@ void frmEinstellungen::erzeugeSteuerelemente() {
                               QString(), zahl);
     upd2_ = zähler(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_, quorbix::MaxFarben);
     // A screen reader hears each count with what it counts.
+    fraFelder_->setAccessibleName(QStringLiteral("Anzahlen"));
     Barrierefreiheit::benenneMitText(lblFelder_, QStringLiteral("Anzahl Felder pro Reihe"));
     upd1_->setAccessibleName(QStringLiteral("Anzahl Felder pro Reihe"));
     Barrierefreiheit::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));

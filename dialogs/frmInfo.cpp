@@ -1,5 +1,6 @@
 #include "dialogs/frmInfo.h"
 
+#include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Steuerelemente.h"
 
 #include <QEvent>
@@ -45,6 +46,7 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       auswerten_(std::move(auswerten)) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QString());
     setModal(true);

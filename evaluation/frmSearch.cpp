@@ -61,6 +61,7 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const Q
 frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(QStringLiteral("Computersuche"));
     setFixedSize(ui::tw(7755), ui::tw(6840));
@@ -107,6 +108,8 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
                            QStringLiteral("Durchschnitt:"), false);
     lblMittel_ = beschriftung(this, "lblMittel", twRect(6442, 5805, 1185, 240), QString(), true);
     // A screen reader hears each result with what it is.
+    picDummy_->setAccessibleName(QStringLiteral("Ergebnisse"));
+    lstView_->setAccessibleName(QStringLiteral("Züge je Kombination"));
     Barrierefreiheit::benenneMitText(lblCodes_, QStringLiteral("Anzahl Kombinationen"));
     Barrierefreiheit::benenneMitText(lblMin_, QStringLiteral("Kleinste Zahl der Züge"));
     Barrierefreiheit::benenneMitText(lblMax_, QStringLiteral("Größte Zahl der Züge"));

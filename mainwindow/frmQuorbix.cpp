@@ -50,6 +50,7 @@ private:
 frmQuorbix::frmQuorbix(QWidget* eltern)
     : QMainWindow(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::MSWindowsFixedSizeDialogHint) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmQuorbix"));
     setWindowTitle(Fenstertitel);
     setWindowIcon(QIcon(QStringLiteral(":/quorbix/quorbix.png")));
@@ -58,6 +59,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     mnuInfo_->setObjectName(QStringLiteral("mnuInfo"));
     mnuEnde_ = menuBar()->addAction(QStringLiteral("Ende"));
     mnuEnde_->setObjectName(QStringLiteral("mnuEnde"));
+    menuBar()->setAccessibleName(QStringLiteral("Menüleiste"));
     connect(mnuInfo_, &QAction::triggered, this, [this] { mnuInfo_Click(); });
     connect(mnuEnde_, &QAction::triggered, this, [this] { mnuEnde_Click(); });
 
