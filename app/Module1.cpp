@@ -1,6 +1,5 @@
 #include "app/Module1.h"
 
-#include "mainwindow/Barrierefreiheit.h"
 #include "mainwindow/frmQuorbix.h"
 
 #include <QCoreApplication>
@@ -10,7 +9,6 @@
 namespace Module1 {
 
 void Main() {
-    Barrierefreiheit::einrichten();
     auto* fenster = new frmQuorbix;
     // The main window lives for the whole run; closing it ends the program.
     fenster->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,6 @@
 #include "dialogs/frmEinstellungen.h"
 
+#include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Drehfeld.h"
 #include "dialogs/Steuerelemente.h"
 #include "rules/Zahlen.h"
@@ -18,6 +19,7 @@ frmEinstellungen::frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernah
                           Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       übernehmen_(std::move(übernehmen)) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmEinstellungen"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     // No icon of its own, and none borrowed from the main window either.
@@ -83,6 +85,12 @@ void frmEinstellungen::erzeugeSteuerelemente() {
     lblFaZa_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFaZa"), twRect(2880, 840, 345, 375),
                               QString(), zahl);
     upd2_ = zähler(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_, quorbix::MaxFarben);
+    // A screen reader hears each count with what it counts.
+    fraFelder_->setAccessibleName(QStringLiteral("Anzahlen"));
+    Barrierefreiheit::benenneMitText(lblFelder_, QStringLiteral("Anzahl Felder pro Reihe"));
+    upd1_->setAccessibleName(QStringLiteral("Anzahl Felder pro Reihe"));
+    Barrierefreiheit::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));
+    upd2_->setAccessibleName(QStringLiteral("Anzahl Farben/Zahlen"));
     // The number labels lie on top of the caption labels they overlap.
     lblFelder_->raise();
     lblFaZa_->raise();

@@ -1,5 +1,6 @@
 #include "dialogs/frmInfo.h"
 
+#include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Steuerelemente.h"
 
 #include <QEvent>
@@ -46,6 +47,7 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       auswerten_(std::move(auswerten)) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QString());
     // A dialog would otherwise show its owner's icon; the box has none.
@@ -58,6 +60,7 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
     Image1_->setGeometry(twRect(240, 315, 1680, 1680));
     Image1_->setPixmap(QPixmap(QStringLiteral(":/quorbix/info.png")));
     Image1_->setScaledContents(true);
+    Image1_->setAccessibleName(QStringLiteral("Bild: Quorbix"));
     Image1_->installEventFilter(this);
 
     Label1_ = new Zeilenlabel(Infotext, this);

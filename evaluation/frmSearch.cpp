@@ -1,5 +1,6 @@
 #include "evaluation/frmSearch.h"
 
+#include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Meldung.h"
 #include "dialogs/Steuerelemente.h"
 #include "evaluation/Ergebnismodell.h"
@@ -62,6 +63,7 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const Q
 frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(QStringLiteral("Computersuche"));
     setFixedSize(ui::tw(7755), ui::tw(6840));
@@ -107,6 +109,13 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     Label4_ = beschriftung(this, "Label4", twRect(5362, 5805, 1230, 195),
                            QStringLiteral("Durchschnitt:"), false);
     lblMittel_ = beschriftung(this, "lblMittel", twRect(6442, 5805, 1185, 240), QString(), true);
+    // A screen reader hears each result with what it is.
+    picDummy_->setAccessibleName(QStringLiteral("Ergebnisse"));
+    lstView_->setAccessibleName(QStringLiteral("Züge je Kombination"));
+    Barrierefreiheit::benenneMitText(lblCodes_, QStringLiteral("Anzahl Kombinationen"));
+    Barrierefreiheit::benenneMitText(lblMin_, QStringLiteral("Kleinste Zahl der Züge"));
+    Barrierefreiheit::benenneMitText(lblMax_, QStringLiteral("Größte Zahl der Züge"));
+    Barrierefreiheit::benenneMitText(lblMittel_, QStringLiteral("Durchschnittliche Zahl der Züge"));
 
     cmdStart_ = knopf(this, "cmdStart", twRect(1350, 6255, 1545, 375), QStringLiteral("Start"));
     cmdEnde_ = knopf(this, "cmdEnde", twRect(4770, 6210, 1455, 375), QStringLiteral("Ende"));

@@ -1,10 +1,21 @@
 #include "mainwindow/Knopf.h"
 
+#include "dialogs/Barrierefreiheit.h"
+
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-Knopf::Knopf(const QString& text, QWidget* eltern) : QPushButton(text, eltern) {}
+Knopf::Knopf(const QString& text, QWidget* eltern) : QPushButton(text, eltern) {
+    // A screen reader hears the caption as it is meant, without the hyphen
+    // and blank where it wraps: "Einstel-lungen" is "Einstellungen"; a
+    // hyphen before a capital stays.
+    Barrierefreiheit::setzeName(this, [this] {
+        static const QRegularExpression umbruch(QStringLiteral("-\\s*(?=\\p{Ll})"));
+        return QString(this->text()).remove(umbruch).simplified();
+    });
+}
 
 QStringList Knopf::Zeilen(const QString& text, const QFontMetrics& maße, int breite) {
     // Pieces end after a hyphen or a blank; lines are filled greedily.

@@ -1,5 +1,6 @@
 #include "mainwindow/frmQuorbix.h"
 
+#include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Drehfeld.h"
 #include "dialogs/Meldung.h"
 #include "dialogs/Steuerelemente.h"
@@ -7,6 +8,7 @@
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/Knopf.h"
+#include "mainwindow/Vorlesen.h"
 #include "rules/Farben.h"
 #include "rules/Zahlen.h"
 
@@ -70,6 +72,7 @@ private:
 frmQuorbix::frmQuorbix(QWidget* eltern)
     : QMainWindow(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::MSWindowsFixedSizeDialogHint) {
+    Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmQuorbix"));
     setWindowTitle(Fenstertitel);
     setWindowIcon(QIcon(QStringLiteral(":/quorbix/quorbix.png")));
@@ -81,11 +84,13 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     mnuInfo_->setObjectName(QStringLiteral("mnuInfo"));
     mnuEnde_ = menuBar()->addAction(QStringLiteral("Ende"));
     mnuEnde_->setObjectName(QStringLiteral("mnuEnde"));
+    menuBar()->setAccessibleName(QStringLiteral("Menüleiste"));
     connect(mnuInfo_, &QAction::triggered, this, [this] { mnuInfo_Click(); });
     connect(mnuEnde_, &QAction::triggered, this, [this] { mnuEnde_Click(); });
 
     zentrale_ = new QWidget(this);
     zentrale_->setObjectName(QStringLiteral("Zentrale"));
+    zentrale_->setAccessibleName(QStringLiteral("Spielbrett"));
     zentrale_->setFixedSize(ui::tw(10800), ui::tw(7785));
     ui::setzeHintergrund(zentrale_, QColor(0, 128, 0));
     setCentralWidget(zentrale_);
@@ -121,12 +126,15 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
         lblNr_[i]->setText(QStringLiteral("%1)").arg(i + 1));
         lblNr_[i]->move(ui::tw(120), ui::tw(ZeileOben(i)));
         lblNr_[i]->show();
+        Vorlesen::Zeilennummer(lblNr_[i], i + 1, stand_);
     }
     for (int i = 1; i < MaxFelder; ++i) {
         lblComp_[i] = ui::kopiereLabel(lblComp_[0], ui::Elementname("lblComp", i));
         lblComp_[i]->move(ui::tw(PanelSpalte(i)), lblComp_[0]->y());
         lblKomb1_[i] = ui::kopiereLabel(lblKomb1_[0], ui::Elementname("lblKomb1", i));
         lblKomb1_[i]->move(ui::tw(ZelleLinks(i)), lblKomb1_[0]->y());
+        Vorlesen::Legende(lblComp_[i], i, stand_);
+        Barrierefreiheit::benenneZelle(lblKomb1_[i], QStringLiteral("Lösung, Feld %1").arg(i + 1));
     }
 }
 
@@ -264,6 +272,33 @@ void frmQuorbix::erzeugeSteuerelemente() {
             }
         });
     }
+
+    // What a screen reader hears; the elements created later are named likewise.
+    using Barrierefreiheit::benenneMitText;
+    using Barrierefreiheit::benenneZelle;
+    benenneZelle(lblKomb1_[0], QStringLiteral("Lösung, Feld 1"));
+    Vorlesen::Zeilennummer(lblNr_[0], 1, stand_);
+    benenneZelle(lblVersuch_[0], QStringLiteral("Zug 1, Feld 1"));
+    Vorlesen::Stift(lblSchwarz_[0], true);
+    Vorlesen::Stift(lblWeiße_[0], false);
+    Vorlesen::Legende(lblComp_[0], 0, stand_);
+    for (int f = 0; f < MaxFelder; ++f) {
+        benenneZelle(lblMen_[f], QStringLiteral("Eingabe, Feld %1").arg(f + 1));
+        updM_[f]->setAccessibleName(QStringLiteral("Feld %1").arg(f + 1));
+        updM_[f]->setAccessibleDescription(
+            QStringLiteral("Pfeil nach oben oder unten wählt das Symbol für Feld %1").arg(f + 1));
+    }
+    benenneMitText(texLösung_, QStringLiteral("Hinweis"));
+    benenneMitText(Zugfeld_, QStringLiteral("Zug des Computers"));
+    benenneMitText(lblSchw_, QStringLiteral("Anzahl Schwarze"));
+    benenneMitText(lblWeiß_, QStringLiteral("Anzahl Weiße"));
+    updSchw_->setAccessibleName(QStringLiteral("Anzahl Schwarze"));
+    updSchw_->setAccessibleDescription(
+        QStringLiteral("Wie viele Stifte das richtige Symbol am richtigen Platz haben"));
+    updWeiß_->setAccessibleName(QStringLiteral("Anzahl Weiße"));
+    updWeiß_->setAccessibleDescription(
+        QStringLiteral("Wie viele Stifte das richtige Symbol am falschen Platz haben"));
+    Vorlesen::Knöpfe(cmdFertig_, stand_);
 }
 
 // ---------------------------------------------------------------- display
@@ -338,6 +373,8 @@ void frmQuorbix::Start() {
                 continue;
             }
             QLabel* neu = ui::kopiereLabel(lblVersuch_[0], ui::Elementname("lblVersuch", index));
+            Barrierefreiheit::benenneZelle(neu,
+                                           QStringLiteral("Zug %1, Feld %2").arg(r + 1).arg(k + 1));
             ui::setzeHintergrund(neu, ui::PaletteFarbe(PaletteHellgrau));
             neu->move(ui::tw(ZelleLinks(k)), ui::tw(ZeileOben(r)));
             neu->show();
@@ -410,6 +447,7 @@ QLabel* frmQuorbix::neuerPin(std::vector<QLabel*>& pins, int index) {
     if (pin == nullptr) {
         const QString name = pins[0]->objectName().section(QLatin1Char('('), 0, 0);
         pin = ui::kopiereLabel(pins[0], QStringLiteral("%1(%2)").arg(name).arg(index));
+        Vorlesen::Stift(pin, &pins == &lblSchwarz_);
     }
     return pin;
 }

@@ -1,0 +1,87 @@
+#include "mainwindow/Vorlesen.h"
+
+#include "dialogs/Barrierefreiheit.h"
+#include "dialogs/Steuerelemente.h"
+#include "mainwindow/Knopf.h"
+#include "rules/Spielstand.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <cmath>
+
+namespace Vorlesen {
+
+namespace {
+
+QString Stifte(int anzahl, const char* einer, const char* mehrere) {
+    return QString::number(anzahl) + QLatin1Char(' ') +
+           QString::fromUtf8(anzahl == 1 ? einer : mehrere);
+}
+
+} // namespace
+
+void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
+    l->setAccessibleName(QStringLiteral("Zug %1").arg(zug));
+    Barrierefreiheit::setzeBeschreibung(l, [zug, &stand] {
+        if (zug >= stand.Zug) {
+            return QString(); // no answer yet
+        }
+        const int schwarz = stand.AntwortSchwarz.at(static_cast<std::size_t>(zug));
+        const int weiß = stand.AntwortWeiß.at(static_cast<std::size_t>(zug));
+        QStringList teile;
+        if (schwarz > 0) {
+            teile << Stifte(schwarz, "schwarzer Stift", "schwarze Stifte");
+        }
+        if (weiß > 0) {
+            teile << Stifte(weiß, "weißer Stift", "weiße Stifte");
+        }
+        return QStringLiteral("Antwort: ") + (teile.isEmpty() ? QStringLiteral("keine Stifte")
+                                                              : teile.join(QStringLiteral(", ")));
+    });
+}
+
+void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
+    Barrierefreiheit::setzeName(l, [l, k, &stand] {
+        const QString inhalt = Barrierefreiheit::Zelleninhalt(l);
+        if (!stand.Mensch && stand.Zug > 0) {
+            return QStringLiteral("Zug des Computers, Feld %1: %2").arg(k + 1).arg(inhalt);
+        }
+        if (!l->text().trimmed().isEmpty()) {
+            return QStringLiteral("Zahl %1").arg(inhalt);
+        }
+        return QStringLiteral("Farbe %1: %2").arg(k + 1).arg(inhalt);
+    });
+}
+
+void Stift(QLabel* pin, bool schwarz) {
+    const QString art =
+        schwarz ? QStringLiteral("schwarzer Stift") : QStringLiteral("weißer Stift");
+    pin->setAccessibleDescription(schwarz ? QStringLiteral("Richtiges Symbol am richtigen Platz")
+                                          : QStringLiteral("Richtiges Symbol am falschen Platz"));
+    Barrierefreiheit::setzeName(pin, [pin, art] {
+        // Pegs stand in the board row of their move; the template stays above it.
+        const double zeile = (pin->y() - ui::tw(840)) / static_cast<double>(ui::tw(480));
+        return zeile < -0.5 ? art
+                            : QStringLiteral("Zug %1: %2").arg(std::lround(zeile) + 1).arg(art);
+    });
+}
+
+void Knöpfe(const std::array<Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand) {
+    Barrierefreiheit::setzeBeschreibung(knöpfe[0], [&stand] {
+        if (stand.Mensch) {
+            return QStringLiteral("Versuch übernehmen und auswerten");
+        }
+        return stand.Zug == 0 ? QStringLiteral("Deine Kombination festlegen")
+                              : QStringLiteral("Antwort übernehmen");
+    });
+    Knopf* auflösung = knöpfe[1];
+    Barrierefreiheit::setzeBeschreibung(auflösung, [auflösung, &stand] {
+        return stand.Mensch ? QStringLiteral("Aufgeben und die Lösung zeigen")
+                            : auflösung->toolTip();
+    });
+    // The tooltip of "Zug zurück" would be misread ("zuürck").
+    knöpfe[4]->setAccessibleDescription(QStringLiteral("Letzten Zug zurücknehmen"));
+    knöpfe[5]->setAccessibleDescription(QStringLiteral("Suche des Computers anhalten"));
+}
+
+} // namespace Vorlesen
