@@ -2,12 +2,12 @@
 
 #include "dialogs/Barrierefreiheit.h"
 #include "dialogs/Steuerelemente.h"
+#include "mainwindow/Brett.h"
 #include "mainwindow/Knopf.h"
 #include "rules/Spielstand.h"
 
 #include <QLabel>
 #include <QStringList>
-#include <cmath>
 
 namespace Vorlesen {
 
@@ -60,9 +60,8 @@ void Stift(QLabel* pin, bool schwarz) {
                                           : QStringLiteral("Richtiges Symbol am falschen Platz"));
     Barrierefreiheit::setzeName(pin, [pin, art] {
         // Pegs stand in the board row of their move; the template stays above it.
-        const double zeile = (pin->y() - ui::tw(840)) / static_cast<double>(ui::tw(480));
-        return zeile < -0.5 ? art
-                            : QStringLiteral("Zug %1: %2").arg(std::lround(zeile) + 1).arg(art);
+        const int zug = Brett::ZugAnHöhe(pin->y() * 15.0); // 15 twips a pixel
+        return zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art);
     });
 }
 

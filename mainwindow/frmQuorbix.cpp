@@ -7,6 +7,7 @@
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
+#include "mainwindow/Brett.h"
 #include "mainwindow/Knopf.h"
 #include "mainwindow/Vorlesen.h"
 #include "rules/Farben.h"
@@ -22,6 +23,7 @@
 #include <QShortcut>
 
 using namespace quorbix;
+using namespace Brett;
 using ui::twRect;
 
 namespace {
@@ -30,28 +32,6 @@ const QString Fenstertitel = QStringLiteral("Quorbix! https://quorbix.example.or
 
 QColor Systemfarbe(QPalette::ColorRole rolle) {
     return QApplication::palette().color(rolle);
-}
-
-// The board in twips: rows and fields counted from 0.
-constexpr int ZeileOben(int zeile) {
-    return 840 + 480 * zeile;
-}
-constexpr int ZelleLinks(int feld) {
-    return 600 + 360 * feld;
-}
-// Right of the board's last field: the answer pegs start here, and the
-// solution's title stands here.
-constexpr int RechtsVomBrett(int felder) {
-    return 620 + 380 * felder;
-}
-constexpr int PinAbstand = 220;
-// The panel follows the board's width too.
-constexpr int PanelLinks(int felder) {
-    return 2600 + 380 * felder;
-}
-// Columns of the panel's legend and entry row.
-constexpr int PanelSpalte(int feld) {
-    return 120 + 600 * feld;
 }
 
 // Runs a handler body with the nesting depth counted, so that "Ende" arriving
