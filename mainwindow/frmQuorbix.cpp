@@ -394,7 +394,7 @@ void frmQuorbix::Start() {
 
 void frmQuorbix::Zeigezug() {
     if (stand_.Mensch) {
-        stand_.Kombination[stand_.Zug] = eingabe();
+        stand_.Eingabe(eingabe());
     }
     zeigeZug(stand_.Zug);
 }
@@ -648,7 +648,7 @@ void frmQuorbix::computerRät() {
     if (stand_.Farben) {
         Zugfeld_->setText(QStringLiteral("Ich denke ..."));
     }
-    if (stand_.Abbruch == 0) {
+    if (!stand_.Unterbrochen()) {
         ZeigeWS();
         if (beendet()) {
             return;
@@ -731,7 +731,7 @@ void frmQuorbix::hilfe() {
 
 void frmQuorbix::zugZurück() {
     const int zug = stand_.Zug;
-    const bool unterbrochen = stand_.Abbruch != 0;
+    const bool unterbrochen = stand_.Unterbrochen();
     const Pinstand vorher = pinstand();
     if (!stand_.ZugZurück()) {
         return;
@@ -827,7 +827,7 @@ void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
         // A handler is waiting in the event loop (the search, most likely):
         // stop it and close once it has returned.
         endeAngefordert_ = true;
-        stand_.Abbruch = Wahr;
+        stand_.Anhalten();
         hide();
         ereignis->ignore();
         return;

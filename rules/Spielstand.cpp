@@ -143,7 +143,7 @@ void Spielstand::ErsterZug() {
 }
 
 Rateausgang Spielstand::MenschRät(const Reihe& versuch) {
-    Kombination[Zug] = versuch;
+    Eingabe(versuch);
     BewerteZug();
     Antwort(Schwarze, Weiße);
     if (Gelöst()) {

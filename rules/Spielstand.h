@@ -95,6 +95,9 @@ public:
     // First press of a game: the entry (or the computer's first guess) is move 1.
     void ErsterZug();
 
+    // The human's entry becomes the guess of move Zug.
+    void Eingabe(const Reihe& versuch) { Kombination[Zug] = versuch; }
+
     // A human guess of move Zug: stored, scored against the secret and its
     // answer stored; unless it solved the code, the move advances.
     Rateausgang MenschRät(const Reihe& versuch);
@@ -119,8 +122,10 @@ public:
     bool ZugZurück();
     bool ZugZurückMöglich() const { return !Mensch && Zug >= 2; }
 
-    // "Stop": the running search ends after its current test.
+    // "Stop": the running search ends after its current test; the next
+    // search resumes it.
     void Anhalten() { Abbruch = Wahr; }
+    bool Unterbrochen() const { return Abbruch != 0; }
 
     // Counts the answer to the guess of move Zug against the given code
     // ("Hilfe"); row 0 is borrowed and restored.
