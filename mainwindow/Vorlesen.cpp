@@ -4,6 +4,7 @@
 #include "dialogs/Steuerelemente.h"
 #include "mainwindow/Brett.h"
 #include "mainwindow/Knopf.h"
+#include "mainwindow/frmQuorbix.h"
 #include "rules/Spielstand.h"
 
 #include <QLabel>
@@ -66,21 +67,23 @@ void Stift(QLabel* pin, bool schwarz) {
 }
 
 void Knöpfe(const std::array<Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand) {
-    Barrierefreiheit::setzeBeschreibung(knöpfe[0], [&stand] {
+    Barrierefreiheit::setzeBeschreibung(knöpfe[frmQuorbix::Hauptknopf], [&stand] {
         if (stand.Mensch) {
             return QStringLiteral("Versuch übernehmen und auswerten");
         }
         return stand.Zug == 0 ? QStringLiteral("Deine Kombination festlegen")
                               : QStringLiteral("Antwort übernehmen");
     });
-    Knopf* auflösung = knöpfe[1];
+    Knopf* auflösung = knöpfe[frmQuorbix::Richtigknopf];
     Barrierefreiheit::setzeBeschreibung(auflösung, [auflösung, &stand] {
         return stand.Mensch ? QStringLiteral("Aufgeben und die Lösung zeigen")
                             : auflösung->toolTip();
     });
     // The tooltip of "Zug zurück" would be misread ("zuürck").
-    knöpfe[4]->setAccessibleDescription(QStringLiteral("Letzten Zug zurücknehmen"));
-    knöpfe[5]->setAccessibleDescription(QStringLiteral("Suche des Computers anhalten"));
+    knöpfe[frmQuorbix::Korrekturknopf]->setAccessibleDescription(
+        QStringLiteral("Letzten Zug zurücknehmen"));
+    knöpfe[frmQuorbix::Stopknopf]->setAccessibleDescription(
+        QStringLiteral("Suche des Computers anhalten"));
 }
 
 } // namespace Vorlesen
