@@ -27,7 +27,7 @@ void Drehfeld::setValue(int wert) {
         return;
     }
     wert_ = wert;
-    schreibeText();
+    schreibe(QString::number(wert_));
     update();
     emit valueChanged(wert_);
 }
@@ -52,21 +52,14 @@ void Drehfeld::binde(QLabel* label, Bindung art) {
 }
 
 void Drehfeld::setzeGebundenenText(const QString& text) {
-    if (label_) {
-        if (bindung_ == Bindung::Tag) {
-            ui::setzeTag(label_, text);
-        } else {
-            label_->setText(text);
-        }
-    }
+    schreibe(text);
     liesText();
 }
 
-void Drehfeld::schreibeText() {
+void Drehfeld::schreibe(const QString& text) {
     if (!label_) {
         return;
     }
-    const QString text = QString::number(wert_);
     if (bindung_ == Bindung::Tag) {
         ui::setzeTag(label_, text);
     } else {

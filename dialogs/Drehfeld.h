@@ -57,7 +57,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
 private:
-    void schreibeText();
+    void schreibe(const QString& text);
     void liesText();
 
     int wert_ = 0;

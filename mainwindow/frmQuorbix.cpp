@@ -90,9 +90,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
             }
             Zugfeld_->setText(ziffern);
         } else {
-            ui::setzeHintergrund(
-                Zugfeld_, ui::PaletteFarbe(stand_.Farbtabelle.at(
-                              static_cast<std::size_t>(zufall_.Symbol(stand_.AnzahlFarben)))));
+            ui::setzeHintergrund(Zugfeld_, symbolFarbe(zufall_.Symbol(stand_.AnzahlFarben)));
         }
         QCoreApplication::processEvents();
     };
@@ -685,10 +683,9 @@ void frmQuorbix::sucheNächstenZug() {
         zeigeZugfeld(QStringLiteral("Unterbrechung !"));
         break;
     case Suchausgang::Widerspruch: {
-        const Pinstand vorher = pinstand();
         stand_.AngabenFalsch();
         Meldung(this, QStringLiteral("Die Angaben sind falsch ! "));
-        AntwortZurücknehmen(vorher);
+        AntwortZurücknehmen();
         break;
     }
     case Suchausgang::Gefunden:
@@ -732,7 +729,6 @@ void frmQuorbix::hilfe() {
 void frmQuorbix::zugZurück() {
     const int zug = stand_.Zug;
     const bool unterbrochen = stand_.Unterbrochen();
-    const Pinstand vorher = pinstand();
     if (!stand_.ZugZurück()) {
         return;
     }
@@ -746,20 +742,16 @@ void frmQuorbix::zugZurück() {
         }
     }
     texLösung_->setText(QStringLiteral("Deine %1. Antwort ?").arg(stand_.Zug));
-    AntwortZurücknehmen(vorher);
+    AntwortZurücknehmen();
 }
 
-frmQuorbix::Pinstand frmQuorbix::pinstand() const {
-    return {stand_.ZahlSchwarzPins, stand_.ZahlWeißPins};
-}
-
-void frmQuorbix::AntwortZurücknehmen(const Pinstand& vorher) {
-    // The state has reopened the answer of move Zug already; its pegs are
-    // the ones counted before and no longer.
+void frmQuorbix::AntwortZurücknehmen() {
+    // The state has reopened the answer of move Zug already: the pegs beyond
+    // its counts are that answer's.
     const int zug = stand_.Zug;
     zeigeZugfeld(QStringLiteral("Was nun ?"));
-    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins, vorher.schwarz);
-    entfernePins(lblWeiße_, stand_.ZahlWeißPins, vorher.weiß);
+    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins, static_cast<int>(lblSchwarz_.size()));
+    entfernePins(lblWeiße_, stand_.ZahlWeißPins, static_cast<int>(lblWeiße_.size()));
     knopf(Korrekturknopf)->setEnabled(stand_.ZugZurückMöglich());
     setzeAntwort(stand_.AntwortSchwarz[zug], stand_.AntwortWeiß[zug]);
 }

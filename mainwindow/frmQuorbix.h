@@ -81,16 +81,10 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
-    // Black and white pegs counted on the board.
-    struct Pinstand {
-        int schwarz;
-        int weiß;
-    };
-
     void erzeugeSteuerelemente();
     Knopf* knopf(Knopfnummer k) const { return cmdFertig_[static_cast<std::size_t>(k)]; }
     void Computersieg();
-    void AntwortZurücknehmen(const Pinstand& vorher);
+    void AntwortZurücknehmen();
     void updAntwort_Change(Drehfeld* geändert, Drehfeld* anderes);
     void ersterZug();
     void menschRät();
@@ -112,7 +106,6 @@ private:
     void zeigeAntwort(int schwarz, int weiß);
     void setzeAntwort(int schwarz, int weiß);
     void zeigeZugfeld(const QString& text);
-    Pinstand pinstand() const;
     void entfernePins(std::vector<QLabel*>& pins, int von, int bis);
     QLabel* neuerPin(std::vector<QLabel*>& pins, int index);
     bool beendet() const { return endeAngefordert_; }

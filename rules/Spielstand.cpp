@@ -171,7 +171,6 @@ bool Spielstand::NimmKandidat() {
 }
 
 void Spielstand::AngabenFalsch() {
-    Kombination[0] = Kombination[Zug];
     AntwortZurücknehmen();
 }
 
@@ -179,11 +178,10 @@ bool Spielstand::ZugZurück() {
     if (!ZugZurückMöglich()) {
         return false;
     }
+    // After an interrupted search the last guess stays; otherwise it goes.
     if (Abbruch != 0) {
-        Kombination[0] = Kombination[Zug];
         Abbruch = 0;
     } else {
-        Kombination[0] = Kombination[Zug - 1];
         --Zug;
     }
     AntwortZurücknehmen();
@@ -191,6 +189,7 @@ bool Spielstand::ZugZurück() {
 }
 
 void Spielstand::AntwortZurücknehmen() {
+    Kombination[0] = Kombination[Zug];
     ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
     ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
     if (Zug == 1) {

@@ -135,7 +135,8 @@ public:
 
 private:
     // Reopening the answer of move Zug: its pegs leave the count, the
-    // candidate restarts at 1, 1, ..., 1 at move 1, Erschöpft is cleared.
+    // candidate restarts at the guess of move Zug (at 1, 1, ..., 1 at move 1),
+    // Erschöpft is cleared.
     void AntwortZurücknehmen();
 };
 
