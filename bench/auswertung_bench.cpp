@@ -1,8 +1,8 @@
 // The strategy evaluation: the fast engine over whole code spaces, the plain
 // replay it replaces, and a whole run through the evaluation window.
 
-#include "evaluation/Auswertung.h"
-#include "evaluation/Nachspiel.h"
+#include "evaluation/engine/Auswertung.h"
+#include "evaluation/engine/Nachspiel.h"
 #include "evaluation/frmSearch.h"
 
 #include <QLabel>

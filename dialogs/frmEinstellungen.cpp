@@ -1,8 +1,8 @@
 #include "dialogs/frmEinstellungen.h"
 
-#include "dialogs/Barrierefreiheit.h"
-#include "dialogs/Drehfeld.h"
-#include "dialogs/Steuerelemente.h"
+#include "ui/Barrierefreiheit.h"
+#include "ui/Drehfeld.h"
+#include "ui/Steuerelemente.h"
 #include "rules/Zahlen.h"
 
 #include <QGroupBox>

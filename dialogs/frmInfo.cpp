@@ -1,7 +1,7 @@
 #include "dialogs/frmInfo.h"
 
-#include "dialogs/Barrierefreiheit.h"
-#include "dialogs/Steuerelemente.h"
+#include "ui/Barrierefreiheit.h"
+#include "ui/Steuerelemente.h"
 
 #include <QEvent>
 #include <QIcon>

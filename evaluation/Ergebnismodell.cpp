@@ -1,6 +1,6 @@
 #include "evaluation/Ergebnismodell.h"
 
-#include "evaluation/Eroeffnung.h"
+#include "evaluation/engine/Eroeffnung.h"
 
 Ergebnismodell::Ergebnismodell(QObject* eltern) : QAbstractTableModel(eltern) {}
 

@@ -3,7 +3,7 @@
 // The code's text is computed from its row and the move count read from the
 // run's compact list, so millions of rows cost one byte each.
 
-#include "evaluation/Auswertung.h"
+#include "evaluation/engine/Auswertung.h"
 
 #include <QAbstractTableModel>
 #include <cstdint>

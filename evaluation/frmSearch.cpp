@@ -1,8 +1,8 @@
 #include "evaluation/frmSearch.h"
 
-#include "dialogs/Barrierefreiheit.h"
-#include "dialogs/Meldung.h"
-#include "dialogs/Steuerelemente.h"
+#include "ui/Barrierefreiheit.h"
+#include "ui/Meldung.h"
+#include "ui/Steuerelemente.h"
 #include "evaluation/Ergebnismodell.h"
 #include "rules/Zahlen.h"
 

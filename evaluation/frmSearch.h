@@ -4,7 +4,7 @@
 // shows the count, minimum, maximum and average. Opened modally, without an
 // owner, from the about box.
 
-#include "evaluation/Auswertung.h"
+#include "evaluation/engine/Auswertung.h"
 #include "rules/Zufall.h"
 
 #include <QDialog>

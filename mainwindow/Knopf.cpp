@@ -1,6 +1,6 @@
 #include "mainwindow/Knopf.h"
 
-#include "dialogs/Barrierefreiheit.h"
+#include "ui/Barrierefreiheit.h"
 
 #include <QPainter>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "mainwindow/Vorlesen.h"
 
-#include "dialogs/Barrierefreiheit.h"
-#include "dialogs/Steuerelemente.h"
+#include "ui/Barrierefreiheit.h"
+#include "ui/Steuerelemente.h"
 #include "mainwindow/Brett.h"
 #include "mainwindow/Knopf.h"
 #include "mainwindow/frmQuorbix.h"

@@ -1,9 +1,9 @@
 #include "mainwindow/frmQuorbix.h"
 
-#include "dialogs/Barrierefreiheit.h"
-#include "dialogs/Drehfeld.h"
-#include "dialogs/Meldung.h"
-#include "dialogs/Steuerelemente.h"
+#include "ui/Barrierefreiheit.h"
+#include "ui/Drehfeld.h"
+#include "ui/Meldung.h"
+#include "ui/Steuerelemente.h"
 #include "dialogs/frmEinstellungen.h"
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"

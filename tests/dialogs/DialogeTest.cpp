@@ -2,7 +2,7 @@
 
 #include "app/Module1.h"
 #include "common/Modal.h"
-#include "dialogs/Drehfeld.h"
+#include "ui/Drehfeld.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/frmQuorbix.h"
 

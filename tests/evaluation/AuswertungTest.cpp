@@ -1,8 +1,8 @@
 // Both evaluation engines, their known figures, and the window without a main window.
 
-#include "evaluation/Auswertung.h"
+#include "evaluation/engine/Auswertung.h"
 #include "common/Modal.h"
-#include "evaluation/Nachspiel.h"
+#include "evaluation/engine/Nachspiel.h"
 #include "evaluation/frmSearch.h"
 
 #include <QLabel>

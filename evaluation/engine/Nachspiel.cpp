@@ -1,4 +1,4 @@
-#include "evaluation/Nachspiel.h"
+#include "evaluation/engine/Nachspiel.h"
 
 #include <stdexcept>
 

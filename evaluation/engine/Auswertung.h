@@ -14,7 +14,7 @@
 // share nothing and are searched one by one, pruning blocks of codes that
 // cannot agree with the answers.
 
-#include "evaluation/Eroeffnung.h"
+#include "evaluation/engine/Eroeffnung.h"
 #include "rules/Zufall.h"
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "dialogs/Meldung.h"
+#include "ui/Meldung.h"
 
 #include <QMessageBox>
 

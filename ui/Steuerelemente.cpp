@@ -1,4 +1,4 @@
-#include "dialogs/Steuerelemente.h"
+#include "ui/Steuerelemente.h"
 
 #include "rules/Farben.h"
 

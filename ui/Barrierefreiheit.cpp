@@ -1,7 +1,7 @@
-#include "dialogs/Barrierefreiheit.h"
+#include "ui/Barrierefreiheit.h"
 
-#include "dialogs/Drehfeld.h"
-#include "dialogs/Steuerelemente.h"
+#include "ui/Drehfeld.h"
+#include "ui/Steuerelemente.h"
 #include "rules/Farben.h"
 
 #include <QAccessible>

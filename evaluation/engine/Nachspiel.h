@@ -5,7 +5,7 @@
 // (Auswertung) is measured against; a whole code space of 8 fields and 8
 // symbols would take it years.
 
-#include "evaluation/Eroeffnung.h"
+#include "evaluation/engine/Eroeffnung.h"
 #include "rules/Spielstand.h"
 #include "rules/Zufall.h"
 

@@ -1,6 +1,6 @@
-#include "dialogs/Drehfeld.h"
+#include "ui/Drehfeld.h"
 
-#include "dialogs/Steuerelemente.h"
+#include "ui/Steuerelemente.h"
 #include "rules/Zahlen.h"
 
 #include <QContextMenuEvent>

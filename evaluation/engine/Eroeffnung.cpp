@@ -1,4 +1,4 @@
-#include "evaluation/Eroeffnung.h"
+#include "evaluation/engine/Eroeffnung.h"
 
 namespace quorbix {
 

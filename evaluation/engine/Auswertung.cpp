@@ -1,4 +1,4 @@
-#include "evaluation/Auswertung.h"
+#include "evaluation/engine/Auswertung.h"
 
 #include <algorithm>
 #include <array>
