@@ -2,6 +2,7 @@
 // answers no code satisfies: the core alone, and through the main window.
 
 #include "common/Modal.h"
+#include "common/Spiel.h"
 #include "mainwindow/frmQuorbix.h"
 #include "rules/Spielstand.h"
 
@@ -32,7 +33,10 @@ void BM_SucheKern(benchmark::State& state) {
         Spielstand s;
         richteUnmöglicheAntwortEin(s);
         int aktivität = 0;
-        s.Aktivität = [&] { ++aktivität; };
+        s.Aktivität = [&] {
+            ++aktivität;
+            return false;
+        };
         const Suchausgang a = s.Suche();
         if (a != Suchausgang::Widerspruch) {
             state.SkipWithError("expected a contradiction");
@@ -66,7 +70,10 @@ void BM_SucheFenster(benchmark::State& state) {
         schwarz->setProperty("value", 7);
         weiß->setProperty("value", 1);
         state.ResumeTiming();
-        const auto texte = testhilfe::Meldungstexte([&] { fenster.cmdFertig_Click(0); });
+        const auto texte = testhilfe::Meldungstexte([&] {
+            fenster.cmdFertig_Click(0);
+            testhilfe::warteAufSuche(&fenster);
+        });
         if (texte.size() != 1) {
             state.SkipWithError("expected one message");
         }

@@ -3,7 +3,6 @@
 #include "ui/Barrierefreiheit.h"
 #include "ui/Drehfeld.h"
 #include "ui/Steuerelemente.h"
-#include "rules/Zahlen.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -115,8 +114,8 @@ void frmEinstellungen::erzeugeSteuerelemente() {
 void frmEinstellungen::Form_Load(const quorbix::Einstellungen& jetzt) {
     (jetzt.Mensch ? optMensch_ : optComputer_)->setChecked(true);
     (jetzt.Farben ? optFarben_ : optZahlen_)->setChecked(true);
-    upd2_->setzeGebundenenText(QString::number(jetzt.AnzahlFarben));
-    upd1_->setzeGebundenenText(QString::number(jetzt.AnzahlFelder));
+    upd2_->zeige(jetzt.AnzahlFarben);
+    upd1_->zeige(jetzt.AnzahlFelder);
 }
 
 void frmEinstellungen::cmdOkay_Click() {
@@ -129,8 +128,8 @@ void frmEinstellungen::cmdOkay_Click() {
     quorbix::Einstellungen neu;
     neu.Mensch = !optComputer_->isChecked();
     neu.Farben = optFarben_->isChecked();
-    neu.AnzahlFarben = quorbix::TextGanzzahl(lblFaZa_->text().toStdString());
-    neu.AnzahlFelder = quorbix::TextGanzzahl(lblFelder_->text().toStdString());
+    neu.AnzahlFarben = static_cast<std::int16_t>(upd2_->value());
+    neu.AnzahlFelder = static_cast<std::int16_t>(upd1_->value());
     accept();
     if (übernehmen_) {
         übernehmen_(neu);

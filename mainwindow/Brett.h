@@ -2,8 +2,6 @@
 // Where things stand on the main window, in twips: the board's rows and
 // fields (counted from 0) and what follows the board's width.
 
-#include <cmath>
-
 namespace Brett {
 
 constexpr int ZeileOben(int zeile) {
@@ -11,11 +9,6 @@ constexpr int ZeileOben(int zeile) {
 }
 constexpr int ZelleLinks(int feld) {
     return 600 + 360 * feld;
-}
-// The move (1..14) whose row lies at this height; 0 above the board.
-inline int ZugAnHöhe(double oben) {
-    const double zeile = (oben - ZeileOben(0)) / (ZeileOben(1) - ZeileOben(0));
-    return zeile < -0.5 ? 0 : static_cast<int>(std::lround(zeile)) + 1;
 }
 // Right of the board's last field: the answer pegs start here, and the
 // solution's title stands here.

@@ -1,11 +1,10 @@
 #include "mainwindow/Vorlesen.h"
 
+#include "mainwindow/Knopf.h"
+#include "rules/Knoepfe.h"
+#include "rules/Spielstand.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Steuerelemente.h"
-#include "mainwindow/Brett.h"
-#include "mainwindow/Knopf.h"
-#include "mainwindow/frmQuorbix.h"
-#include "rules/Spielstand.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -54,36 +53,20 @@ void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
     });
 }
 
-void Stift(QLabel* pin, bool schwarz) {
+void Stift(QLabel* pin, bool schwarz, int zug) {
     const QString art =
         schwarz ? QStringLiteral("schwarzer Stift") : QStringLiteral("weißer Stift");
     pin->setAccessibleDescription(schwarz ? QStringLiteral("Richtiges Symbol am richtigen Platz")
                                           : QStringLiteral("Richtiges Symbol am falschen Platz"));
-    Barrierefreiheit::setzeName(pin, [pin, art] {
-        // Pegs stand in the board row of their move; the template stays above it.
-        const int zug = Brett::ZugAnHöhe(pin->y() * 15.0); // 15 twips a pixel
-        return zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art);
-    });
+    pin->setAccessibleName(zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art));
 }
 
 void Knöpfe(const std::array<Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand) {
-    Barrierefreiheit::setzeBeschreibung(knöpfe[frmQuorbix::Hauptknopf], [&stand] {
-        if (stand.Mensch) {
-            return QStringLiteral("Versuch übernehmen und auswerten");
-        }
-        return stand.Zug == 0 ? QStringLiteral("Deine Kombination festlegen")
-                              : QStringLiteral("Antwort übernehmen");
-    });
-    Knopf* auflösung = knöpfe[frmQuorbix::Richtigknopf];
-    Barrierefreiheit::setzeBeschreibung(auflösung, [auflösung, &stand] {
-        return stand.Mensch ? QStringLiteral("Aufgeben und die Lösung zeigen")
-                            : auflösung->toolTip();
-    });
-    // The tooltip of "Zug zurück" would be misread ("zuürck").
-    knöpfe[frmQuorbix::Korrekturknopf]->setAccessibleDescription(
-        QStringLiteral("Letzten Zug zurücknehmen"));
-    knöpfe[frmQuorbix::Stopknopf]->setAccessibleDescription(
-        QStringLiteral("Suche des Computers anhalten"));
+    for (int k = 0; k < quorbix::Knopfzahl; ++k) {
+        Barrierefreiheit::setzeBeschreibung(knöpfe[static_cast<std::size_t>(k)], [k, &stand] {
+            return ui::Text(quorbix::Knopfbeschreibung(quorbix::Knopfnummer(k), stand));
+        });
+    }
 }
 
 } // namespace Vorlesen

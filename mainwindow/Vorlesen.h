@@ -20,8 +20,8 @@ void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand);
 // the computer's guess while it guesses.
 void Legende(QLabel* l, int k, const quorbix::Spielstand& stand);
 
-// An answer peg, "Zug 1: schwarzer Stift"; its move is read from its place.
-void Stift(QLabel* pin, bool schwarz);
+// An answer peg of move `zug`, "Zug 1: schwarzer Stift" (0: not placed yet).
+void Stift(QLabel* pin, bool schwarz, int zug);
 
 // What the seven buttons do, where their tooltip does not say it.
 void Knöpfe(const std::array<Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand);

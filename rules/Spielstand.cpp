@@ -30,6 +30,9 @@ void Spielstand::Neubeginn(Zufall& zufall) {
     ZahlSchwarzPins = 0;
     ZahlWeißPins = 0;
     Abbruch = 0;
+    sucht_ = false;
+    beendet_ = false;
+    Spielercode = {};
     Kombination = {};
     AntwortSchwarz = {};
     AntwortWeiß = {};
@@ -97,15 +100,15 @@ void Spielstand::Neu() {
         kandidat[p] = 1;
     }
     ++Suchschritte;
-    if (Suchschritte % 99 == 0 && Aktivität) {
-        Aktivität();
+    if (Suchschritte % 99 == 0 && Aktivität && Aktivität()) {
+        pause_ = true;
     }
     if (Erschöpft == 0) {
         Prüfzug = static_cast<std::int16_t>(Zug + 1);
     }
 }
 
-Suchausgang Spielstand::Suche() {
+void Spielstand::BeginneSuche() {
     if (Abbruch == 0) {
         Suchschritte = 1;
         Prüfzug = Zug;
@@ -116,30 +119,66 @@ Suchausgang Spielstand::Suche() {
         Prüfzug = Zug;
     }
     Abbruch = 0;
-    do {
-        Anzahlschwarze();
-        if (Schwarze != AntwortSchwarz[Prüfzug]) {
-            Neu();
-        } else {
-            Anzahlweiße();
-            if (Weiße != AntwortWeiß[Prüfzug]) {
-                Neu();
-            }
-        }
-        --Prüfzug;
-    } while (Prüfzug != 0 && Abbruch == 0);
-
-    if (Abbruch != 0) {
-        return Suchausgang::Unterbrochen;
-    }
-    if (Erschöpft == 1) {
-        return Suchausgang::Widerspruch;
-    }
-    return Suchausgang::Gefunden;
+    sucht_ = true;
 }
 
-void Spielstand::ErsterZug() {
+std::optional<Suchausgang> Spielstand::SucheWeiter() {
+    if (Abbruch == 0) {
+        pause_ = false;
+        do {
+            Anzahlschwarze();
+            if (Schwarze != AntwortSchwarz[Prüfzug]) {
+                Neu();
+            } else {
+                Anzahlweiße();
+                if (Weiße != AntwortWeiß[Prüfzug]) {
+                    Neu();
+                }
+            }
+            --Prüfzug;
+        } while (Prüfzug != 0 && Abbruch == 0 && !pause_);
+    }
+    if (Abbruch != 0) {
+        endeSuche();
+        return Suchausgang::Unterbrochen;
+    }
+    if (Prüfzug != 0) {
+        return std::nullopt; // yielded; the candidate is tested on
+    }
+    endeSuche();
+    return Erschöpft == 1 ? Suchausgang::Widerspruch : Suchausgang::Gefunden;
+}
+
+Suchausgang Spielstand::Suche() {
+    BeginneSuche();
+    for (;;) {
+        if (const auto ausgang = SucheWeiter()) {
+            return *ausgang;
+        }
+    }
+}
+
+Spielphase Spielstand::Phase() const {
+    if (beendet_) {
+        return Spielphase::Beendet;
+    }
+    if (Zug == 0) {
+        return Spielphase::NichtBegonnen;
+    }
+    if (Mensch) {
+        return Spielphase::Menschenzug;
+    }
+    if (sucht_) {
+        return Spielphase::Sucht;
+    }
+    return Abbruch != 0 ? Spielphase::Unterbrochen : Spielphase::WartetAufAntwort;
+}
+
+void Spielstand::ErsterZug(const Reihe& eingabe) {
     Zug = 1;
+    if (!Mensch) {
+        Spielercode = eingabe;
+    }
 }
 
 Rateausgang Spielstand::MenschRät(const Reihe& versuch) {
@@ -147,10 +186,41 @@ Rateausgang Spielstand::MenschRät(const Reihe& versuch) {
     BewerteZug();
     Antwort(Schwarze, Weiße);
     if (Gelöst()) {
+        beendet_ = true;
         return Rateausgang::Erraten;
     }
     ++Zug;
-    return Zug > MaxZüge ? Rateausgang::Vorbei : Rateausgang::Weiter;
+    beendet_ = Zug > MaxZüge;
+    return beendet_ ? Rateausgang::Vorbei : Rateausgang::Weiter;
+}
+
+Antwortausgang Spielstand::ComputerRät(int schwarz, int weiß) {
+    if (!Unterbrochen()) {
+        Antwort(schwarz, weiß);
+    }
+    if (AllesSchwarz()) {
+        beendet_ = true;
+        return Antwortausgang::Erraten;
+    }
+    if (Erschöpft == 1) {
+        // The enumeration ran past its last code: no code can agree any more.
+        Abbruch = 0;
+        AngabenFalsch();
+        return Antwortausgang::Widerspruch;
+    }
+    BeginneSuche();
+    return Antwortausgang::Suchen;
+}
+
+void Spielstand::AlleRichtig() {
+    if (Unterbrochen()) {
+        // The answer stored before the search leaves the board first.
+        ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
+        ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
+        Abbruch = 0;
+    }
+    Antwort(AnzahlFelder, 0);
+    beendet_ = true;
 }
 
 void Spielstand::Antwort(int schwarz, int weiß) {
@@ -162,6 +232,7 @@ void Spielstand::Antwort(int schwarz, int weiß) {
 
 bool Spielstand::NimmKandidat() {
     if (Zug >= MaxZüge) {
+        beendet_ = true;
         return false;
     }
     ++Zug;

@@ -35,6 +35,23 @@ enum class Suchausgang {
     Gefunden,     // row 0 agrees with every answer so far
 };
 
+// What the player's answer to the computer's guess leads to.
+enum class Antwortausgang {
+    Erraten,     // all black: the computer has found the code
+    Suchen,      // the search for the next guess has begun
+    Widerspruch, // no code is left to try: the answer is reopened
+};
+
+// Where a game stands; it decides which buttons may act.
+enum class Spielphase {
+    NichtBegonnen,    // laid out, before the first press of the main button
+    Menschenzug,      // the human sends guesses
+    WartetAufAntwort, // the computer's guess awaits the player's answer
+    Sucht,            // the computer searches for its next guess
+    Unterbrochen,     // the search was stopped; the main button resumes it
+    Beendet,          // won, lost or given up: only the closing message is due
+};
+
 // The four settings of a game, with their defaults.
 struct Einstellungen {
     bool Farben = true;
@@ -67,9 +84,14 @@ public:
     std::int16_t Abbruch = 0;
     std::int16_t Erschöpft = 0;
 
-    // Called by Neu every 99 candidate steps: the window shows activity and
-    // lets pending events run (a "Stop" press sets Abbruch there).
-    std::function<void()> Aktivität;
+    // The player's own code while the computer guesses ("Hilfe" counts
+    // against it; the solution row shows it).
+    Reihe Spielercode{};
+
+    // Called by Neu every 99 candidate steps: the window shows activity.
+    // True asks the search to return after the current test, so that the
+    // window's events can run; the next SucheWeiter goes on from there.
+    std::function<bool()> Aktivität;
 
     // Resets the state for a new game and draws the code (secret, or the
     // computer's first guess in row 1).
@@ -85,15 +107,23 @@ public:
     // One step of the candidate in counting order (position 1 fastest).
     void Neu();
 
-    // The computer's search for its next guess. Entered with Zug >= 1 and the
-    // answer of move Zug stored and not all black.
+    // The computer's search for its next guess, entered with Zug >= 1 and the
+    // answer of move Zug stored and not all black. BeginneSuche starts it
+    // afresh or resumes an interrupted one; SucheWeiter tests candidates
+    // until the search ends (its outcome) or Aktivität asks it to yield.
+    void BeginneSuche();
+    std::optional<Suchausgang> SucheWeiter();
+    // The whole search at once.
     Suchausgang Suche();
 
-    // The rules of a turn. Each changes the state completely before the
-    // window paints it or lets events run.
+    Spielphase Phase() const;
 
-    // First press of a game: the entry (or the computer's first guess) is move 1.
-    void ErsterZug();
+    // The rules of a turn. Each changes the state completely before the
+    // window paints it.
+
+    // First press of a game: move 1 is the human's entry or the computer's
+    // first guess; while the computer guesses the entry is the player's code.
+    void ErsterZug(const Reihe& eingabe);
 
     // The human's entry becomes the guess of move Zug.
     void Eingabe(const Reihe& versuch) { Kombination[Zug] = versuch; }
@@ -101,6 +131,16 @@ public:
     // A human guess of move Zug: stored, scored against the secret and its
     // answer stored; unless it solved the code, the move advances.
     Rateausgang MenschRät(const Reihe& versuch);
+
+    // The player's answer to the computer's guess of move Zug ("Weiter"):
+    // stored with its pegs, unless an interrupted search is resumed, whose
+    // answer was stored before it began.
+    Antwortausgang ComputerRät(int schwarz, int weiß);
+    // "Alle richtig": the guess of move Zug is answered all black, replacing
+    // an answer stored before an interrupted search.
+    void AlleRichtig();
+    // "Auf- lösung": the human gives up.
+    void Aufgeben() { beendet_ = true; }
 
     // The answer to move Zug, with its pegs counted on the board.
     void Antwort(int schwarz, int weiß);
@@ -122,8 +162,8 @@ public:
     bool ZugZurück();
     bool ZugZurückMöglich() const { return !Mensch && Zug >= 2; }
 
-    // "Stop": the running search ends after its current test; the next
-    // search resumes it.
+    // "Stop": the running search ends after its current test (the next
+    // SucheWeiter tests nothing more); the next search resumes it.
     void Anhalten() { Abbruch = Wahr; }
     bool Unterbrochen() const { return Abbruch != 0; }
 
@@ -138,6 +178,11 @@ private:
     // candidate restarts at the guess of move Zug (at 1, 1, ..., 1 at move 1),
     // Erschöpft is cleared.
     void AntwortZurücknehmen();
+    void endeSuche() { sucht_ = false; }
+
+    bool sucht_ = false;
+    bool beendet_ = false;
+    bool pause_ = false; // Aktivität asked the running search to yield
 };
 
 // The answer spinners keep black + white within the fields: when a change

@@ -162,7 +162,10 @@ int main(int argc, char** argv) {
     // Answer honestly through the spinners, as a player would.
     for (int zug = 0; zug < 2; ++zug) {
         f.cmdFertig_Click(3); // "Hilfe" counts the answer
-        ohneMeldungen([&] { f.cmdFertig_Click(0); });
+        ohneMeldungen([&] {
+            f.cmdFertig_Click(0);
+            testhilfe::warteAufSuche(&f);
+        });
     }
     speichere(&f, QStringLiteral("computer-guessing"));
 
@@ -170,7 +173,10 @@ int main(int argc, char** argv) {
     setzeEingabe(f, {3, 1, 4, 1, 5});
     f.cmdFertig_Click(0);
     f.cmdFertig_Click(3);
-    ohneMeldungen([&] { f.cmdFertig_Click(0); });
+    ohneMeldungen([&] {
+        f.cmdFertig_Click(0);
+        testhilfe::warteAufSuche(&f);
+    });
     speichere(&f, QStringLiteral("computer-numbers"));
 
     // The dialogs, shown without their modal loop.

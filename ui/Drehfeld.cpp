@@ -1,7 +1,6 @@
 #include "ui/Drehfeld.h"
 
 #include "ui/Steuerelemente.h"
-#include "rules/Zahlen.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -26,55 +25,48 @@ void Drehfeld::setValue(int wert) {
     if (wert == wert_) {
         return;
     }
-    wert_ = wert;
-    schreibe(QString::number(wert_));
-    update();
+    zeige(wert);
     emit valueChanged(wert_);
+}
+
+void Drehfeld::zeige(int wert) {
+    wert_ = std::clamp(wert, minimum_, std::max(minimum_, maximum_));
+    schreibe();
+    update();
 }
 
 void Drehfeld::setMinimum(int minimum) {
     minimum_ = minimum;
-    if (maximum_ < minimum_) {
-        maximum_ = minimum_;
+    maximum_ = std::max(maximum_, minimum_);
+    if (wert_ < minimum_) {
+        zeige(minimum_);
     }
     update();
 }
 
 void Drehfeld::setMaximum(int maximum) {
     maximum_ = std::max(maximum, minimum_);
+    if (wert_ > maximum_) {
+        zeige(maximum_);
+    }
     update();
 }
 
 void Drehfeld::binde(QLabel* label, Bindung art) {
     label_ = label;
     bindung_ = art;
-    liesText();
 }
 
-void Drehfeld::setzeGebundenenText(const QString& text) {
-    schreibe(text);
-    liesText();
-}
-
-void Drehfeld::schreibe(const QString& text) {
+void Drehfeld::schreibe() {
     if (!label_) {
         return;
     }
+    const QString text = QString::number(wert_);
     if (bindung_ == Bindung::Tag) {
         ui::setzeTag(label_, text);
     } else {
         label_->setText(text);
     }
-}
-
-void Drehfeld::liesText() {
-    if (!label_) {
-        return;
-    }
-    const QString text = bindung_ == Bindung::Tag ? ui::Tag(label_) : label_->text();
-    wert_ = std::clamp<int>(quorbix::TextGanzzahl(text.toStdString()), minimum_,
-                            std::max(minimum_, maximum_));
-    update();
 }
 
 void Drehfeld::stepBy(int schritte) {

@@ -31,12 +31,12 @@ public:
     void setMinimum(int minimum);
     void setMaximum(int maximum);
 
+    // The label shows the value from the next change on.
     void binde(QLabel* label, Bindung art);
     QLabel* gebundenesLabel() const { return label_; }
 
-    // Writes the label's bound text and takes the value from it without
-    // reporting a change.
-    void setzeGebundenenText(const QString& text);
+    // Takes a value (clamped) and shows it, without reporting a change.
+    void zeige(int wert);
 
     void stepBy(int schritte) override;
     QSize sizeHint() const override;
@@ -57,8 +57,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
 private:
-    void schreibe(const QString& text);
-    void liesText();
+    void schreibe();
 
     int wert_ = 0;
     int minimum_ = 0;

@@ -118,6 +118,10 @@ void setzeTag(QWidget* w, const QString& tag) {
     w->setProperty("tag", tag);
 }
 
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void sofortZeichnen(QWidget* w) {
     w->repaint();
 }

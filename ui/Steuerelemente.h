@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <string_view>
 
 class QLabel;
 class QWidget;
@@ -22,6 +23,9 @@ QColor PaletteFarbe(int n);
 // The sans-serif face at a size in points, given in pixels at 96 dpi so the
 // layout is the same on every screen and platform.
 QFont Schrift(double punkt, bool fett = true, bool unterstrichen = false);
+
+// A text of the Qt-free code (UTF-8).
+QString Text(std::string_view text);
 
 // "name(index)": the object name of an element of a control array.
 QString Elementname(const char* name, int index);

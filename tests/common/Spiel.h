@@ -4,7 +4,18 @@
 
 #include "mainwindow/frmQuorbix.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
 namespace testhilfe {
+
+// Lets the window's events run until the computer's search has ended (or
+// the window is gone).
+inline void warteAufSuche(const QPointer<frmQuorbix>& f) {
+    while (f && f->SucheLäuft()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
 
 inline void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int farbenZahl, int felder) {
     f.Lösch();

@@ -29,12 +29,12 @@ protected:
     void TearDown() override { delete fenster.data(); }
 
     // A new game whose code (the secret, or the computer's first guess) is given.
-    void starte(bool mensch, int farben, const Code& code) {
+    void starte(bool mensch, int farben, const Code& code, bool farbig = true) {
         fenster->Zufallsgenerator().setzeQuelle([code, farben, i = std::size_t{0}]() mutable {
             // Later draws paint the search's animation yellow, not white.
             return i < code.size() ? (code[i++] - 0.5) / farben : 0.9;
         });
-        testhilfe::neuesSpiel(*fenster, true, mensch, farben, static_cast<int>(code.size()));
+        testhilfe::neuesSpiel(*fenster, farbig, mensch, farben, static_cast<int>(code.size()));
     }
     template <class T = QLabel> T* finde(const QString& name) const {
         T* w = fenster->findChild<T*>(name);
@@ -52,15 +52,22 @@ protected:
             stelle(QStringLiteral("updM(%1)").arg(k), code[k]);
         }
     }
+    // Clicks a button and lets a search it starts run to its end.
     QStringList klick(int i) {
-        return testhilfe::Meldungstexte([&] { QTest::mouseClick(knopf(i), Qt::LeftButton); });
+        return testhilfe::Meldungstexte([&] {
+            QTest::mouseClick(knopf(i), Qt::LeftButton);
+            testhilfe::warteAufSuche(fenster);
+        });
     }
-    int pins() const {
+    // Visible answer pegs; of one kind, or both.
+    int pins(const QString& art = QString()) const {
         int n = 0;
         for (auto* l : fenster->findChildren<QLabel*>()) {
-            n += (l->objectName().startsWith(QStringLiteral("lblSchwarz")) ||
-                  l->objectName().startsWith(QStringLiteral("lblWeiße"))) &&
-                 l->isVisible();
+            const QString name = l->objectName();
+            n +=
+                l->isVisible() && (art.isEmpty() ? name.startsWith(QStringLiteral("lblSchwarz(")) ||
+                                                       name.startsWith(QStringLiteral("lblWeiße("))
+                                                 : name.startsWith(art + QLatin1Char('(')));
         }
         return n;
     }
@@ -71,19 +78,39 @@ protected:
         }
         return s;
     }
+    // Move `zug` as the board shows it: each cell's digits, or the symbol of
+    // its colour (0: an empty cell).
+    QString zeile(int zug) const {
+        static const QList<QColor> symbole{
+            Qt::white, QColor(255, 0, 0),   QColor(0, 0, 128),   QColor(0, 255, 0),
+            Qt::black, QColor(255, 255, 0), QColor(128, 128, 0), QColor(128, 0, 128)};
+        QString z;
+        for (int f = 0; f < stand().AnzahlFelder; ++f) {
+            QLabel* zelle = finde(QStringLiteral("lblVersuch(%1)").arg(f * 14 + zug - 1));
+            z +=
+                zelle->text().isEmpty()
+                    ? QString::number(symbole.indexOf(zelle->palette().color(QPalette::Window)) + 1)
+                    : zelle->text();
+        }
+        return z;
+    }
     QColor farbe(const QString& name) const {
         return finde(name)->palette().color(QPalette::Window);
     }
     const quorbix::Spielstand& stand() const { return fenster->Stand(); }
-    // 8 x 8, answered 7 black 1 white: the search runs through all 16.7
-    // million codes unless it is stopped.
-    void langeSuche() {
+    // 8 x 8, the last guess answered 7 black 1 white: the search runs
+    // through all 16.7 million codes unless it is stopped. With two moves,
+    // the first is answered 0 0 and the second guess is 2 2 2 2 2 2 2 2.
+    void langeSuche(int züge = 1) {
         starte(false, 8, Code(8, 1));
         ASSERT_TRUE(klick(0).isEmpty());
+        if (züge == 2) {
+            ASSERT_TRUE(klick(0).isEmpty());
+        }
         stelle(QStringLiteral("updSchw"), 7);
         stelle(QStringLiteral("updWeiß"), 1);
     }
-    // Runs `tat` at the first turn of the event loop inside the search.
+    // Runs `tat` at the first turn of the event loop during the search.
     bool währendSuche(const std::function<void()>& tat, int knopfNr = 0,
                       QStringList* meldungen = nullptr) {
         bool ausgeführt = false;
@@ -125,26 +152,21 @@ TEST_F(Fenster, humanGameIsScoredOnTheBoardAndRatedWhenSolved) {
     EXPECT_EQ(klick(1), QStringList{QStringLiteral("Du Flasche !")});
 }
 
-TEST_F(Fenster, computerGameAnsweredWithHilfeEndsWithBinIchNichtGut) {
-    starte(false, 6, {6, 6, 6, 6});
-    gibEin({2, 4, 4, 6});
-    EXPECT_TRUE(klick(0).isEmpty());
-    EXPECT_EQ(knöpfe(), QStringLiteral("1111000"));
-    QStringList meldungen;
-    for (int zug = 1; meldungen.isEmpty() && zug < 15; ++zug) {
-        // The board and the panel show the computer's guess.
-        EXPECT_EQ(farbe(QStringLiteral("lblComp(3)")),
-                  farbe(QStringLiteral("lblVersuch(%1)").arg(3 * 14 + zug - 1)));
+TEST_F(Fenster, hilfeCountsAgainstThePlayersCodeAndTheSearchGoesOnFromItsCandidate) {
+    for (const bool farbig : {true, false}) {
+        starte(false, 6, {1, 2, 3, 4}, farbig);
+        gibEin({1, 2, 3, 3});
+        EXPECT_TRUE(klick(0).isEmpty());
+        EXPECT_EQ(knöpfe(), QStringLiteral("1111000"));
         EXPECT_TRUE(klick(3).isEmpty());
-        EXPECT_EQ(finde<QAbstractSpinBox>(QStringLiteral("updWeiß"))->property("value"),
-                  stand().Weiße);
-        EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text().toInt(), stand().Schwarze);
-        EXPECT_EQ(stand().AntwortSchwarz[zug], 0) << "Hilfe only fills the spinners";
-        meldungen = klick(0);
-        EXPECT_EQ(knopf(4)->isEnabled(), meldungen.isEmpty() && stand().Zug >= 2);
+        EXPECT_EQ(finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value"), 3);
+        EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text(), QStringLiteral("3"));
+        EXPECT_EQ(finde(QStringLiteral("lblWeiß"))->text(), QStringLiteral("0"));
+        EXPECT_EQ(stand().AntwortSchwarz[1], 0) << "Hilfe only fills the spinners";
+        EXPECT_TRUE(klick(0).isEmpty());
+        // The first code that 1 2 3 4 answers with 3 black and no white.
+        EXPECT_EQ(zeile(2), QStringLiteral("1231"));
     }
-    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Bin ich nicht gut ?")});
-    EXPECT_EQ(stand().Zug, 0);
 }
 
 TEST_F(Fenster, contradictionReopensTheAnswerOnAReadableMoveField) {
@@ -161,17 +183,17 @@ TEST_F(Fenster, contradictionReopensTheAnswerOnAReadableMoveField) {
     EXPECT_EQ(knöpfe(), QStringLiteral("1111000"));
 }
 
-TEST_F(Fenster, stopInterruptsTheSearchAndZugZurückOrWeiterResumeIt) {
+TEST_F(Fenster, zugZurückTakesTheGuessBackButKeepsItAfterAStop) {
     starte(false, 6, {1, 2, 3, 4});
     ASSERT_TRUE(klick(0).isEmpty());
     ASSERT_TRUE(klick(0).isEmpty()); // 0/0: 5 5 5 5
-    ASSERT_EQ(stand().Zug, 2);
+    ASSERT_EQ(zeile(2), QStringLiteral("5555"));
     EXPECT_TRUE(klick(4).isEmpty()); // takes guess 2 back
     EXPECT_EQ(stand().Zug, 1);
-    EXPECT_EQ(farbe(QStringLiteral("lblVersuch(1)")), QColor(192, 192, 192));
+    EXPECT_EQ(zeile(2), QStringLiteral("0000"));
     EXPECT_FALSE(knopf(4)->isEnabled());
 
-    langeSuche();
+    langeSuche(2);
     QStringList meldungen;
     ASSERT_TRUE(währendSuche(
         [&] {
@@ -182,30 +204,79 @@ TEST_F(Fenster, stopInterruptsTheSearchAndZugZurückOrWeiterResumeIt) {
     EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(finde(QStringLiteral("Zugfeld"))->text(), QStringLiteral("Unterbrechung !"));
     EXPECT_EQ(pins(), 8);
+    EXPECT_TRUE(klick(4).isEmpty());
+    EXPECT_EQ(stand().Zug, 2);
+    EXPECT_EQ(zeile(2), QStringLiteral("22222222")) << "the guess stays after a Stop";
+    EXPECT_EQ(pins(), 0) << "its answer is reopened";
+    EXPECT_EQ(finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value"), 7);
     EXPECT_EQ(klick(0), QStringList{QStringLiteral("Die Angaben sind falsch ! ")});
-    EXPECT_EQ(pins(), 0);
 }
 
-TEST_F(Fenster, clicksWhileThePegsArePaintedAreIgnored) {
-    starte(true, 6, {1, 2, 3, 4});
-    gibEin({1, 2, 3, 4});
-    klick(0);
-    int zugImRückruf = -1, pinsBeiMeldung = -1;
-    QTimer::singleShot(0, fenster, [&] {
-        zugImRückruf = stand().Zug;
-        for (int k : {2, 1, 0}) {
-            QTest::mouseClick(knopf(k), Qt::LeftButton);
+// At the win message the board shows the winning answer once, whichever
+// button gave it.
+TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnce) {
+    const struct {
+        const char* fall;
+        int knopf;
+        bool gestoppt;
+    } fälle[] = {{"Weiter, all black", 0, false},
+                 {"Alle richtig", 1, false},
+                 {"Alle richtig after a Stop", 1, true}};
+    for (const auto& f : fälle) {
+        langeSuche();
+        if (f.gestoppt) {
+            ASSERT_TRUE(währendSuche([&] { QTest::mouseClick(knopf(5), Qt::LeftButton); }));
         }
-    });
+        stelle(QStringLiteral("updSchw"), 8);
+        int schwarz = -1, weiß = -1;
+        QString text;
+        testhilfe::beiModal([&] { QTest::mouseClick(knopf(f.knopf), Qt::LeftButton); },
+                            [&](QWidget* box) {
+                                schwarz = pins(QStringLiteral("lblSchwarz"));
+                                weiß = pins(QStringLiteral("lblWeiße"));
+                                text = box->property("text").toString();
+                                box->close();
+                            });
+        EXPECT_EQ(text, QStringLiteral("Bin ich nicht gut ?")) << f.fall;
+        EXPECT_EQ(schwarz * 10 + weiß, 80) << f.fall;
+        EXPECT_EQ(stand().Zug, 0) << f.fall;
+    }
+}
+
+TEST_F(Fenster, enterAndEscPressZugZurückWhileItIsEnabled) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    for (const auto taste : {Qt::Key_Return, Qt::Key_Escape}) {
+        starte(false, 6, {1, 2, 3, 4});
+        ASSERT_TRUE(klick(0).isEmpty());
+        ASSERT_TRUE(klick(0).isEmpty());
+        for (const int zug : {1, 1}) { // the second press finds the button disabled
+            QTest::keyClick(fenster, taste);
+            EXPECT_EQ(stand().Zug, zug) << taste;
+        }
+    }
+}
+
+TEST_F(Fenster, fourteenWrongGuessesLoseWithTheSolutionShown) {
+    starte(true, 6, {1, 1, 1, 1});
+    gibEin({2, 2, 2, 2});
+    ASSERT_TRUE(klick(0).isEmpty());
+    for (int zug = 1; zug < 14; ++zug) {
+        ASSERT_TRUE(klick(0).isEmpty()) << zug;
+    }
+    QString text, hinweis;
+    int sichtbar = -1;
     testhilfe::beiModal([&] { QTest::mouseClick(knopf(0), Qt::LeftButton); },
                         [&](QWidget* box) {
-                            pinsBeiMeldung = pins();
+                            text = box->property("text").toString();
+                            hinweis = finde(QStringLiteral("texLösung"))->text();
+                            sichtbar = pins();
                             box->close();
                         });
-    EXPECT_EQ(zugImRückruf, 1);
-    EXPECT_EQ(pinsBeiMeldung, 4) << "the solved game stays on the board until the rating";
-    EXPECT_EQ(stand().Zug, 0);
-    EXPECT_EQ(knöpfe(), QStringLiteral("1010001"));
+    EXPECT_EQ(text, QStringLiteral("Tut mir leid. Mehr Versuche gibts nicht !"));
+    EXPECT_EQ(hinweis, QStringLiteral("Dein 15. Versuch !"));
+    EXPECT_EQ(sichtbar, 0) << "no guess had a symbol of the code";
+    EXPECT_EQ(stand().Zug, 0) << "a new game";
 }
 
 TEST_F(Fenster, endeDuringTheSearchStopsItAndClosesWithoutAMessage) {

@@ -2,6 +2,7 @@
 // and the rules of a turn.
 
 #include "rules/Spielstand.h"
+#include "rules/Knoepfe.h"
 #include "rules/Zahlen.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ Spielstand spiel(int felder, int farben, const Reihe& erster, bool mensch = fals
     Zufall z;
     s.Neubeginn(z);
     s.Kombination[1] = erster;
-    s.ErsterZug();
+    s.ErsterZug(reihe({1, 1, 2, 2}));
     return s;
 }
 
@@ -81,21 +82,29 @@ TEST(Scoring, documentedExamplesAndTheFormulaForRandomPairsOfEverySize) {
     }
 }
 
-TEST(Neubeginn, resetsTheGameAndDrawsTheSecretOrTheFirstGuess) {
+TEST(Neubeginn, resetsEveryFieldAndDrawsTheSecretOrTheFirstGuess) {
     for (const bool mensch : {true, false}) {
+        // A game in the middle of an interrupted search on move 2.
         Spielstand s = spiel(5, 3, reihe({1, 1, 1, 1, 1}));
-        s.Mensch = mensch;
         s.Antwort(2, 1);
-        s.Abbruch = Wahr;
+        s.BeginneSuche();
+        s.Anhalten();
+        s.SucheWeiter();
+        s.Zug = 2;
         s.Erschöpft = 1;
+        s.Mensch = mensch;
         Zufall z;
         double r = 0.99;
         z.setzeQuelle([&] { return r = r > 0.5 ? 0.0 : 0.99; }); // symbols 1, 3, 1, 3, ...
         s.Neubeginn(z);
         EXPECT_EQ(s.Kombination[1], reihe({1, 3, 1, 3, 1}));
         EXPECT_EQ(s.Kombination[0], mensch ? s.Kombination[1] : reihe({1, 1, 1, 1, 1}));
-        EXPECT_EQ(s.Zug + s.Abbruch + s.Erschöpft + s.ZahlSchwarzPins + s.ZahlWeißPins, 0);
-        EXPECT_EQ(s.AntwortSchwarz[1] + s.AntwortWeiß[1], 0);
+        for (const int feld :
+             {s.Zug, s.Abbruch, s.Erschöpft, s.ZahlSchwarzPins, s.ZahlWeißPins, s.AntwortSchwarz[1],
+              s.AntwortWeiß[1], s.Spielercode[1], s.Kombination[2][1]}) {
+            EXPECT_EQ(feld, 0);
+        }
+        EXPECT_EQ(s.Phase(), Spielphase::NichtBegonnen);
         EXPECT_EQ(s.Farbtabelle, (std::array<std::int16_t, 9>{0, 15, 12, 1, 10, 0, 14, 6, 5}));
     }
 }
@@ -116,7 +125,10 @@ TEST(Suche, findsTheDocumentedNextGuessesAndContradictions) {
         Spielstand s = spiel(f.felder, f.farben, f.erster);
         s.Antwort(f.schwarz, f.weiß);
         std::vector<int> aktivität;
-        s.Aktivität = [&] { aktivität.push_back(s.Suchschritte); };
+        s.Aktivität = [&] {
+            aktivität.push_back(s.Suchschritte);
+            return false;
+        };
         EXPECT_EQ(s.Suche(), f.ausgang);
         EXPECT_EQ(s.Kombination[0], f.nächster);
         if (f.ausgang == Suchausgang::Widerspruch) {
@@ -130,15 +142,24 @@ TEST(Suche, findsTheDocumentedNextGuessesAndContradictions) {
     }
 }
 
-TEST(Suche, stopEndsAfterTheCurrentTestAndTheNextSearchResumesThere) {
+TEST(Suche, slicesAndAStopBetweenThemResumeWhereTheSearchLeftOff) {
     Spielstand s = spiel(5, 6, reihe({1, 2, 3, 4, 5}));
-    s.Antwort(0, 0); // only 6 6 6 6 6 agrees: a long search
     Spielstand ungestört = s;
+    ungestört.Antwort(0, 0); // only 6 6 6 6 6 agrees: a long search
     ASSERT_EQ(ungestört.Suche(), Suchausgang::Gefunden);
-    s.Aktivität = [&] { s.Anhalten(); };
-    ASSERT_EQ(s.Suche(), Suchausgang::Unterbrochen);
+    s.Aktivität = [] { return true; }; // yield at every frame of the animation
+    ASSERT_EQ(s.ComputerRät(0, 0), Antwortausgang::Suchen);
+    for (int scheibe = 1; scheibe <= 3; ++scheibe) {
+        ASSERT_EQ(s.SucheWeiter(), std::nullopt);
+        EXPECT_EQ(s.Suchschritte, 99 * scheibe);
+    }
+    s.Anhalten();
+    EXPECT_EQ(s.SucheWeiter(), Suchausgang::Unterbrochen);
+    EXPECT_EQ(s.Suchschritte, 3 * 99) << "no candidate after Stop";
     s.Aktivität = nullptr;
-    EXPECT_EQ(s.Suche(), Suchausgang::Gefunden);
+    EXPECT_EQ(s.ComputerRät(4, 0), Antwortausgang::Suchen);
+    EXPECT_EQ(s.AntwortSchwarz[1], 0) << "a resumed search keeps its answer";
+    EXPECT_EQ(s.SucheWeiter(), Suchausgang::Gefunden); // no Aktivität: no pause
     EXPECT_EQ(s.Kombination[0], ungestört.Kombination[0]);
     EXPECT_EQ(s.Suchschritte, ungestört.Suchschritte) << "resumed, not started afresh";
 }
@@ -148,10 +169,16 @@ TEST(Suche, stopDuringTheExhaustingStepResumesIntoTheContradiction) {
     Spielstand s = spiel(4, 6, reihe({3, 1, 4, 1}));
     s.Kombination[0] = codeNr(1296 - 98, 4, 6);
     s.Antwort(3, 1);
-    s.Aktivität = [&] { s.Anhalten(); };
+    s.Aktivität = [&] {
+        s.Anhalten();
+        return false;
+    };
     ASSERT_EQ(s.Suche(), Suchausgang::Unterbrochen);
     ASSERT_EQ(s.Erschöpft, 1);
-    s.Aktivität = [] { ADD_FAILURE() << "no code is left to step through"; };
+    s.Aktivität = [] {
+        ADD_FAILURE() << "no code is left to step through";
+        return false;
+    };
     EXPECT_EQ(s.Suche(), Suchausgang::Widerspruch);
 }
 
@@ -262,6 +289,75 @@ TEST(Zug, correctionsReopenTheAnswerAndRestartTheCandidate) {
     Spielstand mensch = zweiZüge(false);
     mensch.Mensch = true;
     EXPECT_FALSE(mensch.ZugZurück());
+}
+
+TEST(Zug, hilfeCountsTheGuessAgainstTheGivenCodeAndKeepsTheCandidate) {
+    const struct {
+        Reihe code, zug;
+        int schwarz, weiß;
+    } fälle[] = {
+        {reihe({1, 2, 3, 3}), reihe({1, 2, 3, 4}), 3, 0},
+        {reihe({1, 2, 3, 3}), reihe({3, 3, 2, 1}), 0, 4},
+        {reihe({2, 4, 4, 6}), reihe({4, 6, 6, 6}), 1, 1},
+    };
+    for (const auto& f : fälle) {
+        Spielstand s = spiel(4, 6, f.zug);
+        s.Kombination[0] = reihe({5, 1, 1, 2});
+        s.ZähleGegen(f.code);
+        EXPECT_EQ(s.Schwarze * 10 + s.Weiße, f.schwarz * 10 + f.weiß);
+        EXPECT_EQ(s.Kombination[0], reihe({5, 1, 1, 2})) << "the candidate is restored";
+        EXPECT_EQ(s.AntwortSchwarz[1] + s.AntwortWeiß[1], 0) << "nothing is answered";
+    }
+}
+
+// The phases of a computer game and a human one, with the buttons each
+// enables: main, right/reveal, new game, Hilfe, Zug zurück, Stop, settings.
+TEST(Knopfzustände, followThePhasesOfAGame) {
+    using enum Spielphase;
+    Zufall z;
+    z.setzeQuelle([] { return 0.0; }); // first guess 1 1 1 1
+    const auto suchZuEnde = [](Spielstand& s) {
+        while (!s.SucheWeiter()) {
+        }
+    };
+    const struct {
+        const char* schritt;
+        std::function<void(Spielstand&)> tu;
+        Spielphase phase;
+        const char* knöpfe;
+    } schritte[] = {
+        {"laid out", [](Spielstand&) {}, NichtBegonnen, "1010001"},
+        {"first guess",
+         [](Spielstand& s) {
+             s.ErsterZug(reihe({6, 6, 6, 6}));
+         },
+         WartetAufAntwort, "1111000"},
+        {"answered", [](Spielstand& s) { s.ComputerRät(0, 0); }, Sucht, "0000010"},
+        {"stopped", [](Spielstand& s) { s.Anhalten(), s.SucheWeiter(); }, Unterbrochen, "1111000"},
+        {"resumed", [](Spielstand& s) { s.ComputerRät(0, 0); }, Sucht, "0000010"},
+        {"second guess", [&](Spielstand& s) { suchZuEnde(s), s.NimmKandidat(); }, WartetAufAntwort,
+         "1111100"},
+        {"contradiction",
+         [&](Spielstand& s) { s.ComputerRät(3, 1), suchZuEnde(s), s.AngabenFalsch(); },
+         WartetAufAntwort, "1111100"},
+        {"taken back", [](Spielstand& s) { s.ZugZurück(); }, WartetAufAntwort, "1111000"},
+        {"all right", [](Spielstand& s) { s.AlleRichtig(); }, Beendet, "1111000"},
+        {"human's game", [&](Spielstand& s) { s.Mensch = true, s.Neubeginn(z), s.ErsterZug({}); },
+         Menschenzug, "1110000"},
+        {"given up", [](Spielstand& s) { s.Aufgeben(); }, Beendet, "1110000"},
+    };
+    Spielstand s;
+    s.Mensch = false;
+    s.Neubeginn(z);
+    for (const auto& schritt : schritte) {
+        schritt.tu(s);
+        std::string knöpfe;
+        for (const bool aktiv : Knopfzustände(s)) {
+            knöpfe += aktiv ? '1' : '0';
+        }
+        EXPECT_EQ(s.Phase(), schritt.phase) << schritt.schritt;
+        EXPECT_EQ(knöpfe, schritt.knöpfe) << schritt.schritt;
+    }
 }
 
 TEST(Zug, answerSpinnersKeepBlackPlusWhiteWithinTheFields) {
