@@ -22,10 +22,7 @@ namespace {
 QLabel* Label(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
               const QColor& hinten, const QColor& vorn = Qt::black,
               const ui::LabelArt& art = ui::LabelArt{12}) {
-    QLabel* l = ui::neuesLabel(eltern, name, lage, text, art);
-    ui::setzeHintergrund(l, hinten);
-    ui::setzeTextfarbe(l, vorn);
-    return l;
+    return ui::farbigesLabel(eltern, name, lage, text, art, hinten, vorn);
 }
 
 Drehfeld* Zähler(QWidget* eltern, const QString& name, const QRect& lage, QLabel* label,

@@ -33,14 +33,6 @@ void zeigeSymbol(QLabel* zelle, int symbol, const Spielstand& stand) {
 
 namespace {
 
-QLabel* Zelle(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
-              const ui::LabelArt& art, const QColor& hinten, const QColor& vorn = Qt::black) {
-    QLabel* l = ui::neuesLabel(eltern, name, lage, text, art);
-    ui::setzeHintergrund(l, hinten);
-    ui::setzeTextfarbe(l, vorn);
-    return l;
-}
-
 QColor Systemfarbe(QPalette::ColorRole rolle) {
     return QApplication::palette().color(rolle);
 }
@@ -52,22 +44,26 @@ Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand)
     using ui::LabelArt;
     const LabelArt zelle{13.5};
     const QColor knopfFläche = Systemfarbe(QPalette::Button);
-    lblKomb1_[0] = Zelle(fläche, QStringLiteral("lblKomb1(0)"), twRect(600, 240, 375, 375),
-                         QStringLiteral(" "), zelle, Qt::white);
-    lblLösung_ = Zelle(fläche, QStringLiteral("lblLösung"), twRect(3960, 240, 2415, 375),
-                       QStringLiteral(" "), LabelArt{12}, knopfFläche, QColor(0, 0, 255));
-    lblNr_[0] =
-        Zelle(fläche, QStringLiteral("lblNr(0)"), twRect(120, 840, 375, 375), QStringLiteral(" 1)"),
-              LabelArt{9.75, true, true, ui::Ausrichtung::Rechts}, knopfFläche, QColor(64, 0, 0));
+    lblKomb1_[0] =
+        ui::farbigesLabel(fläche, QStringLiteral("lblKomb1(0)"), twRect(600, 240, 375, 375),
+                          QStringLiteral(" "), zelle, Qt::white);
+    lblLösung_ =
+        ui::farbigesLabel(fläche, QStringLiteral("lblLösung"), twRect(3960, 240, 2415, 375),
+                          QStringLiteral(" "), LabelArt{12}, knopfFläche, QColor(0, 0, 255));
+    lblNr_[0] = ui::farbigesLabel(
+        fläche, QStringLiteral("lblNr(0)"), twRect(120, 840, 375, 375), QStringLiteral(" 1)"),
+        LabelArt{9.75, true, true, ui::Ausrichtung::Rechts}, knopfFläche, QColor(64, 0, 0));
     lblVersuch_.assign(MaxFelder * MaxZüge, nullptr);
-    lblVersuch_[0] = Zelle(fläche, QStringLiteral("lblVersuch(0)"), twRect(600, 840, 375, 375),
-                           QStringLiteral(" "), zelle, ui::PaletteFarbe(PaletteHellgrau));
-    lblSchwarz_.push_back(Zelle(fläche, QStringLiteral("lblSchwarz(0)"),
-                                twRect(8280, 360, 195, 195), QStringLiteral(" "), LabelArt{9.75},
-                                Systemfarbe(QPalette::ButtonText)));
+    lblVersuch_[0] =
+        ui::farbigesLabel(fläche, QStringLiteral("lblVersuch(0)"), twRect(600, 840, 375, 375),
+                          QStringLiteral(" "), zelle, ui::PaletteFarbe(PaletteHellgrau));
+    lblSchwarz_.push_back(ui::farbigesLabel(fläche, QStringLiteral("lblSchwarz(0)"),
+                                            twRect(8280, 360, 195, 195), QStringLiteral(" "),
+                                            LabelArt{9.75}, Systemfarbe(QPalette::ButtonText)));
     const QColor hervorText = Systemfarbe(QPalette::HighlightedText);
-    lblWeiße_.push_back(Zelle(fläche, QStringLiteral("lblWeiße(0)"), twRect(8520, 360, 195, 195),
-                              QStringLiteral(" "), LabelArt{8.25, false}, hervorText, hervorText));
+    lblWeiße_.push_back(ui::farbigesLabel(fläche, QStringLiteral("lblWeiße(0)"),
+                                          twRect(8520, 360, 195, 195), QStringLiteral(" "),
+                                          LabelArt{8.25, false}, hervorText, hervorText));
     for (QLabel* pin : {lblSchwarz_[0], lblWeiße_[0]}) {
         pin->hide();
         Vorlesen::Stift(pin, pin == lblSchwarz_[0], 0);

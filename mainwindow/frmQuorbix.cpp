@@ -4,20 +4,15 @@
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/Bedienfeld.h"
-#include "mainwindow/Brett.h"
 #include "mainwindow/Brettansicht.h"
 #include "mainwindow/Knopf.h"
-#include "mainwindow/Vorlesen.h"
-#include "rules/Farben.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Drehfeld.h"
 #include "ui/Meldung.h"
 #include "ui/Steuerelemente.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -25,8 +20,6 @@
 #include <QTimer>
 
 using namespace quorbix;
-using namespace Brett;
-using ui::twRect;
 
 namespace {
 
@@ -113,7 +106,7 @@ void frmQuorbix::verbinde() {
     }
 }
 
-// ---------------------------------------------------------------- display
+// ---------------------------------------------------------------- the documented methods
 
 void frmQuorbix::Start() {
     stand_.Neubeginn(zufall_);
@@ -375,7 +368,14 @@ void frmQuorbix::mnuInfo_Click() {
             },
             this);
     }
+    // The computer's search pauses while the about box (or an evaluation
+    // opened from it) is shown, and goes on when it closes.
+    const bool sucht = suchtakt_->isActive();
+    suchtakt_->stop();
     info_->exec();
+    if (sucht) {
+        suchtakt_->start();
+    }
 }
 
 void frmQuorbix::mnuEnde_Click() {

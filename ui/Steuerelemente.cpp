@@ -73,6 +73,14 @@ QLabel* neuesLabel(QWidget* eltern, const QString& name, const QRect& lage, cons
     return l;
 }
 
+QLabel* farbigesLabel(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
+                      const LabelArt& art, const QColor& hinten, const QColor& vorn) {
+    QLabel* l = neuesLabel(eltern, name, lage, text, art);
+    setzeHintergrund(l, hinten);
+    setzeTextfarbe(l, vorn);
+    return l;
+}
+
 QLabel* kopiereLabel(const QLabel* vorlage, const QString& name) {
     auto* l = new QLabel(vorlage->text(), vorlage->parentWidget());
     l->setObjectName(name);

@@ -43,6 +43,10 @@ struct LabelArt {
 QLabel* neuesLabel(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
                    const LabelArt& art);
 
+// The same with its background and text colour.
+QLabel* farbigesLabel(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
+                      const LabelArt& art, const QColor& hinten, const QColor& vorn = Qt::black);
+
 // Copy of a label with every property of the template; starts hidden.
 QLabel* kopiereLabel(const QLabel* vorlage, const QString& name);
 
