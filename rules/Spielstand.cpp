@@ -109,13 +109,11 @@ void Spielstand::Neu() {
 }
 
 void Spielstand::BeginneSuche() {
+    // A stopped search resumes with its candidate and move under test. It
+    // was stopped between slices, never at the step that ran past the last
+    // code: that step ends the search.
     if (Abbruch == 0) {
         Suchschritte = 1;
-        Prüfzug = Zug;
-    } else if (Prüfzug < 1 || Prüfzug > Zug) {
-        // Stopped during the step that exhausted the enumeration: Prüfzug
-        // is already 0. Test against the moves again; with no code left
-        // this can only end in the contradiction.
         Prüfzug = Zug;
     }
     Abbruch = 0;
