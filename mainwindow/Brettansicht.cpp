@@ -39,8 +39,7 @@ QColor Systemfarbe(QPalette::ColorRole rolle) {
 
 } // namespace
 
-Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand)
-    : fläche_(fläche), stand_(stand) {
+Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand) : stand_(stand) {
     using ui::LabelArt;
     const LabelArt zelle{13.5};
     const QColor knopfFläche = Systemfarbe(QPalette::Button);

@@ -47,7 +47,6 @@ private:
     QLabel* neuerPin(std::vector<QLabel*>& pins, int index, int zug);
     void entfernePins(std::vector<QLabel*>& pins, int von, int bis);
 
-    QWidget* fläche_;
     const quorbix::Spielstand& stand_;
     std::array<QLabel*, quorbix::MaxFelder> lblKomb1_{};
     QLabel* lblLösung_ = nullptr;
