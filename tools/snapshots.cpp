@@ -157,6 +157,12 @@ int main(int argc, char** argv) {
         referenzen = QString::fromLocal8Bit(argv[3]);
     }
 
+    // As a desktop's theme may do: faces of their own for single classes.
+    QFont thema = QApplication::font();
+    thema.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Mono")});
+    QApplication::setFont(thema, "QMenuBar");
+    QApplication::setFont(thema, "QMessageBox");
+
     frmQuorbix f;
     // Fixed draws so the pictures are the same every time.
     std::uint32_t zustand = 12345;

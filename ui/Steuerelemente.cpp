@@ -72,10 +72,6 @@ void SchriftartÜberall() {
     }
 }
 
-// As soon as an application exists, before any window: every program that
-// shows these windows, tests and tools included, draws in the named face.
-Q_COREAPP_STARTUP_FUNCTION(SchriftartÜberall)
-
 int tw(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
@@ -90,6 +86,14 @@ QColor PaletteFarbe(int n) {
 }
 
 QFont Schrift(double punkt, bool fett, bool unterstrichen) {
+    // Every window asks for its fonts while it is built: the first time, the
+    // application and its platform theme are ready, and every other text of
+    // the program (menu bar, message boxes, tooltips) takes the face as well.
+    static const bool überall = [] {
+        SchriftartÜberall();
+        return true;
+    }();
+    (void)überall;
     QFont f = inSchriftart(QFont(Schriftart));
     f.setPixelSize(static_cast<int>(std::lround(punkt * 96.0 / 72.0)));
     f.setBold(fett);

@@ -21,9 +21,9 @@ QColor PaletteFarbe(int n);
 
 // Gives every text of the program the face it names, at the sizes the
 // platform chose: the application's font and the fonts a platform theme gives
-// to single classes such as the menu bar, message boxes or tooltips. Runs by
-// itself when the application is created, so that nothing falls back to the
-// machine's generic sans-serif face.
+// to single classes such as the menu bar, message boxes or tooltips, so that
+// nothing falls back to the machine's generic sans-serif face. Runs by itself
+// when the first window asks for a font.
 void SchriftartÜberall();
 
 // The named face at a size in points, given in pixels at 96 dpi so the
