@@ -27,4 +27,15 @@ bool QtTexteDeutsch() {
     return true;
 }
 
+void X11BevorzugenUnterWayland() {
+    const bool wayland =
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !wayland ||
+        qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return;
+    }
+    // Should the X server not answer after all, Qt tries Wayland next.
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 } // namespace Module1

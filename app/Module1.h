@@ -8,4 +8,11 @@ void Main();
 // whatever the user's locale. False if Qt's German translations are not
 // installed; the program then runs with Qt's English texts.
 bool QtTexteDeutsch();
+
+// Before the application exists: on a Wayland desktop that also offers X11
+// (XWayland), run on X11. There the window manager hears which title-bar
+// buttons a window wants and the program may centre its windows; on Wayland
+// Qt draws every title bar itself, with all three buttons, and a program may
+// not place a window. A platform the user chose with QT_QPA_PLATFORM wins.
+void X11BevorzugenUnterWayland();
 } // namespace Module1

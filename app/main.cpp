@@ -3,6 +3,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    Module1::X11BevorzugenUnterWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorbix"));
     // Window systems fill an empty title with the display name; the about

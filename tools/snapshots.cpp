@@ -2,8 +2,10 @@
 // anyone can look at the program without a display:
 //     build/snapshots [folder]      (default: screenshots/ beside the program)
 // With a folder of reference pictures, each picture must also match its
-// reference (a few pixels may differ clearly, for the fonts' smoothing);
-// for a picture that does not, NAME-unterschied.png shows where it differs:
+// reference (a few pixels may differ slightly, for the fonts' smoothing);
+// for a picture that does not, NAME-unterschied.png shows where it differs.
+// Every visible widget, message box and tooltip must then also resolve to the
+// face the program names, not to a fallback of the machine:
 //     build/snapshots folder --vergleiche docs
 
 #include "common/Spiel.h"
@@ -15,9 +17,11 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDir>
+#include <QFontInfo>
 #include <QImage>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +33,14 @@ QDir ziel;
 QString referenzen;
 int fehler = 0;
 
-// Marks the pixels that differ clearly from the reference; returns how many.
+// A pixel differs from its reference when a channel is further apart than
+// this: little enough that light grey (192) painted white (255) counts.
+constexpr int Schwelle = 24;
+// Pixels that may differ in a picture: where two machines smooth the edges
+// of the same glyphs a little differently.
+constexpr int Erlaubt = 8;
+
+// Marks the pixels that differ from the reference; returns how many.
 int vergleiche(const QImage& bild, const QImage& referenz, QImage& unterschied) {
     unterschied = referenz.convertToFormat(QImage::Format_RGB32);
     int abweichend = 0;
@@ -40,7 +51,7 @@ int vergleiche(const QImage& bild, const QImage& referenz, QImage& unterschied) 
             const int abstand =
                 std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                           std::abs(qBlue(a) - qBlue(b))});
-            if (abstand > 64) {
+            if (abstand > Schwelle) {
                 ++abweichend;
                 unterschied.setPixel(x, y, qRgb(255, 0, 255));
             }
@@ -59,11 +70,26 @@ void prüfe(const QImage& bild, const QString& name) {
     QImage unterschied;
     const int abweichend = vergleiche(bild.convertToFormat(QImage::Format_RGB32),
                                       referenz.convertToFormat(QImage::Format_RGB32), unterschied);
-    if (abweichend > 8) {
+    if (abweichend > Erlaubt) {
         std::fprintf(stderr, "%s: %d pixels differ from the reference\n", qPrintable(name),
                      abweichend);
         unterschied.save(ziel.filePath(name + QStringLiteral("-unterschied.png")));
         ++fehler;
+    }
+}
+
+// The face the machine really draws with for each visible widget.
+void prüfeSchriftart(QWidget* fenster, const QString& name) {
+    QList<QWidget*> alle = fenster->findChildren<QWidget*>();
+    alle.prepend(fenster);
+    for (const QWidget* w : alle) {
+        const QString art = QFontInfo(w->font()).family();
+        if (w->isVisible() && art != QStringLiteral("Liberation Sans")) {
+            std::fprintf(stderr, "%s: %s (%s) is drawn in %s\n", qPrintable(name),
+                         qPrintable(w->objectName()), w->metaObject()->className(),
+                         qPrintable(art));
+            ++fehler;
+        }
     }
 }
 
@@ -79,19 +105,27 @@ void speichere(QWidget* w, const QString& name) {
     std::printf("%s\n", qPrintable(datei));
     if (!referenzen.isEmpty()) {
         prüfe(bild, name);
+        prüfeSchriftart(w, name);
     }
 }
 
-// Closes every message box that a step opens, so the pictures show the board.
-void ohneMeldungen(const std::function<void()>& schritt) {
+// Closes every message box that a step opens, so the pictures show the board;
+// returns how many there were.
+int ohneMeldungen(const std::function<void()>& schritt) {
     QTimer wecker;
-    QObject::connect(&wecker, &QTimer::timeout, [] {
+    int meldungen = 0;
+    QObject::connect(&wecker, &QTimer::timeout, [&meldungen] {
         if (QWidget* w = QApplication::activeModalWidget()) {
+            if (!referenzen.isEmpty()) {
+                prüfeSchriftart(w, QStringLiteral("Meldung"));
+            }
+            ++meldungen;
             w->close();
         }
     });
     wecker.start(5);
     schritt();
+    return meldungen;
 }
 
 void stelle(frmQuorbix& f, const char* name, int wert) {
@@ -123,6 +157,12 @@ int main(int argc, char** argv) {
         referenzen = QString::fromLocal8Bit(argv[3]);
     }
 
+    // As a desktop's theme may do: faces of their own for single classes.
+    QFont thema = QApplication::font();
+    thema.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Mono")});
+    QApplication::setFont(thema, "QMenuBar");
+    QApplication::setFont(thema, "QMessageBox");
+
     frmQuorbix f;
     // Fixed draws so the pictures are the same every time.
     std::uint32_t zustand = 12345;
@@ -143,7 +183,6 @@ int main(int argc, char** argv) {
     setzeEingabe(f, {3, 1, 6, 5});
     f.cmdFertig_Click(0);
     speichere(&f, QStringLiteral("main-guesses"));
-
     testhilfe::neuesSpiel(f, false, true, 6, 4);
     setzeEingabe(f, {1, 2, 3, 4});
     f.cmdFertig_Click(0);
@@ -200,6 +239,17 @@ int main(int argc, char** argv) {
         suche.cmdStart_Click();
         speichere(&suche, QStringLiteral("evaluation"));
         suche.hide();
+    }
+    // Giving up shows the code in a message box, which has its face checked.
+    f.cmdFertig_Click(0);
+    if (ohneMeldungen([&] { f.cmdFertig_Click(1); }) != 1) {
+        std::fprintf(stderr, "\"Auf- lösung\" showed no message\n");
+        ++fehler;
+    }
+    if (const QString art = QFontInfo(QToolTip::font()).family();
+        art != QStringLiteral("Liberation Sans")) {
+        std::fprintf(stderr, "tooltips are drawn in %s\n", qPrintable(art));
+        ++fehler;
     }
     return fehler == 0 ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 
 #include "rules/Farben.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QVariant>
@@ -16,6 +16,61 @@ static const int bilderGeladen = [] {
 }();
 
 namespace ui {
+
+namespace {
+const QString Schriftart = QStringLiteral("Liberation Sans");
+
+// The classes for which a platform theme may give a font of its own (menu
+// bar, message box, tooltip, item views, ...); Qt keeps such fonts per class.
+constexpr const char* klassenMitSchrift[] = {"QMenu",
+                                             "QMenuBar",
+                                             "QMenuItem",
+                                             "QMessageBox",
+                                             "QLabel",
+                                             "QTipLabel",
+                                             "QStatusBar",
+                                             "QMdiSubWindowTitleBar",
+                                             "QDockWidgetTitle",
+                                             "QPushButton",
+                                             "QCheckBox",
+                                             "QRadioButton",
+                                             "QToolButton",
+                                             "QAbstractItemView",
+                                             "QListView",
+                                             "QHeaderView",
+                                             "QListBox",
+                                             "QComboMenuItem",
+                                             "QComboLineEdit",
+                                             "QSmallFont",
+                                             "QMiniFont",
+                                             "QGroupBox",
+                                             "QTabBar",
+                                             "QLineEdit"};
+
+QFont inSchriftart(QFont f) {
+    f.setFamilies({Schriftart});
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+} // namespace
+
+void SchriftartÜberall() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
+    const QFont allgemein = QApplication::font();
+    QList<std::pair<const char*, QFont>> eigene;
+    for (const char* klasse : klassenMitSchrift) {
+        if (const QFont f = QApplication::font(klasse); f != allgemein) {
+            eigene.append({klasse, f});
+        }
+    }
+    // Setting the application's font drops the per-class fonts: set them anew.
+    QApplication::setFont(inSchriftart(allgemein));
+    for (const auto& [klasse, f] : eigene) {
+        QApplication::setFont(inSchriftart(f), klasse);
+    }
+}
 
 int tw(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
@@ -31,8 +86,15 @@ QColor PaletteFarbe(int n) {
 }
 
 QFont Schrift(double punkt, bool fett, bool unterstrichen) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setStyleHint(QFont::SansSerif);
+    // Every window asks for its fonts while it is built: the first time, the
+    // application and its platform theme are ready, and every other text of
+    // the program (menu bar, message boxes, tooltips) takes the face as well.
+    static const bool überall = [] {
+        SchriftartÜberall();
+        return true;
+    }();
+    (void)überall;
+    QFont f = inSchriftart(QFont(Schriftart));
     f.setPixelSize(static_cast<int>(std::lround(punkt * 96.0 / 72.0)));
     f.setBold(fett);
     f.setUnderline(unterstrichen);

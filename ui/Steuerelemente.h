@@ -20,7 +20,14 @@ QRect twRect(int links, int oben, int breite, int höhe);
 // Palette colour n (0..15) and the colour of a symbol (1..8).
 QColor PaletteFarbe(int n);
 
-// The sans-serif face at a size in points, given in pixels at 96 dpi so the
+// Gives every text of the program the face it names, at the sizes the
+// platform chose: the application's font and the fonts a platform theme gives
+// to single classes such as the menu bar, message boxes or tooltips, so that
+// nothing falls back to the machine's generic sans-serif face. Runs by itself
+// when the first window asks for a font.
+void SchriftartÜberall();
+
+// The named face at a size in points, given in pixels at 96 dpi so the
 // layout is the same on every screen and platform.
 QFont Schrift(double punkt, bool fett = true, bool unterstrichen = false);
 

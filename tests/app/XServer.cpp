@@ -27,6 +27,12 @@ QString XServer::aufruf(const QString& programm, const QStringList& argumente) c
     return QString::fromLatin1(p.readAllStandardOutput());
 }
 
+QString XServer::fenster(qint64 prozess, const QString& titel) const {
+    return aufruf("xdotool", {"search", "--all", "--sync", "--onlyvisible", "--pid",
+                              QString::number(prozess), "--name", titel})
+        .section('\n', 0, 0);
+}
+
 QImage XServer::bild(const QString& fenster) const {
     return QImage::fromData(aufruf("import", {"-silent", "-window", fenster, "png:-"}).toLatin1());
 }
