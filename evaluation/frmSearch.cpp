@@ -150,12 +150,10 @@ void frmSearch::Form_Load(int felder, int farben) {
 void frmSearch::cmdStart_Click() {
     if (cmdStart_->text() == QStringLiteral("STOP")) {
         // The run ends here, after the codes listed so far.
-        Abbruch = true;
         takt_->stop();
         schließeLauf();
         return;
     }
-    Abbruch = false;
     cmdEnde_->setEnabled(false);
     cmdStart_->setText(QStringLiteral("STOP"));
     Suchlauf();

@@ -63,7 +63,6 @@ private:
 
     std::int16_t AnzahlFelder = 0;
     std::int16_t AnzahlFarben = 0;
-    bool Abbruch = false;
     bool läuft_ = false;
     std::uint32_t gezeigt_ = 0; // codes shown by the count and the list
     quorbix::Bilanz bilanz_;    // the codes listed so far

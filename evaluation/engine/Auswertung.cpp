@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 #include <new>
+#include <system_error>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -469,6 +470,10 @@ struct Auswertung::Teile {
             nach = 1 - t.puffer;
             Puffer<Gepackt>& ziel = codes[nach];
             for (std::uint32_t i = t.anfang; i < ende; ++i) {
+                if ((i & Stoppabstand) == 0 && gestoppt()) {
+                    anzahl.fill(0);
+                    return;
+                }
                 ziel[nächster[antworten[i]]++] = von[i];
             }
         }
@@ -698,9 +703,15 @@ Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std
             arbeiter_.emplace_back(
                 [this, w] { teile_ ? teile_->arbeite(w) : ziehung_->arbeite(); });
         }
-    } catch (...) {
+    } catch (const std::system_error&) {
+        // Too few resources for the workers: the ones started stop, without
+        // waiting at the first split for those that never came.
+        stopp_ = true;
+        for (auto k = arbeiter_.size(); teile_ && k < n; ++k) {
+            teile_->schranke.arrive_and_drop();
+        }
         Beenden();
-        throw;
+        throw std::bad_alloc();
     }
 }
 
