@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -44,7 +45,10 @@ protected:
     void lauf(const char* strategie, const std::function<bool()>& bis = {}) {
         fenster->findChild<QLineEdit*>("txtNr")->setText(QString::fromUtf8(strategie));
         knopf("cmdStart")->click();
-        while (bis ? !bis() : fenster->Läuft()) {
+        warte(bis ? bis : [this] { return !fenster->Läuft(); });
+    }
+    static void warte(const std::function<bool()>& bis) {
+        while (!bis()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
     }
@@ -91,11 +95,14 @@ TEST_F(Fenster, runListsEveryCodeAndEndsWithItsFigures) {
 // one worker; what the workers did beyond is dropped.
 TEST_F(Fenster, stopEndsTheRunAfterTheListedCodesWithTheirFigures) {
     öffne(8, 8, QLocale::c());
+    fenster->setzeZeitscheibe(0);
     fenster->Zufallsgenerator().setzeQuelle(lcg(9));
     lauf("4", [&] { return liste->model()->rowCount() > 50; });
     knopf("cmdStart")->click();
     const int zeilen = liste->model()->rowCount();
-    QCoreApplication::processEvents();
+    bool später = false; // the window's own timers are due before this one
+    QTimer::singleShot(5, [&] { später = true; });
+    warte([&] { return später; });
     ASSERT_EQ(liste->model()->rowCount(), zeilen);
     ASSERT_LT(zeilen, 1 << 24);
     Zufall z;
