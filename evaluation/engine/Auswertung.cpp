@@ -649,7 +649,7 @@ struct Auswertung::Einzelspiele {
 // counting order whatever the number of workers; the games it then plays
 // alone.
 struct Auswertung::Ziehung {
-    static constexpr std::uint32_t Block = 8;
+    static constexpr std::uint32_t Block = 64;
 
     Auswertung& lauf;
     std::int16_t felder;
