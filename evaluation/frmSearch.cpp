@@ -1,13 +1,11 @@
 #include "evaluation/frmSearch.h"
 
+#include "evaluation/Ergebnismodell.h"
+#include "rules/Zahlen.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Meldung.h"
 #include "ui/Steuerelemente.h"
-#include "evaluation/Ergebnismodell.h"
-#include "rules/Zahlen.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +13,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
+#include <algorithm>
 #include <new>
 
 using ui::twRect;
@@ -23,6 +23,10 @@ namespace {
 
 // lblCodes at its own width; it may grow for long counts.
 const QRect LageCodes = twRect(2167, 5805, 555, 240);
+
+// The most codes one turn of the event loop takes into the figures, so that
+// the window answers within a few milliseconds whatever the workers did.
+constexpr std::uint32_t MeisteJeScheibe = 1U << 20;
 
 // The average in the user's locale with as few decimals as needed (4,8 or 5).
 QString Mitteltext(std::int64_t zehntel) {
@@ -124,6 +128,9 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     setTabOrder(lstView_, txtNr_);
     cmdStart_->setFocus();
 
+    takt_ = new QTimer(this);
+    takt_->setSingleShot(true);
+    connect(takt_, &QTimer::timeout, this, [this] { scheibe(); });
     connect(cmdStart_, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
     connect(cmdEnde_, &QPushButton::clicked, this, [this] { cmdEnde_Click(); });
 
@@ -142,10 +149,11 @@ void frmSearch::Form_Load(int felder, int farben) {
 
 void frmSearch::cmdStart_Click() {
     if (cmdStart_->text() == QStringLiteral("STOP")) {
-        Abbruch = true;
+        // The run ends here, after the codes listed so far.
+        takt_->stop();
+        schließeLauf();
         return;
     }
-    Abbruch = false;
     cmdEnde_->setEnabled(false);
     cmdStart_->setText(QStringLiteral("STOP"));
     Suchlauf();
@@ -201,8 +209,8 @@ void frmSearch::wähleLetzteZeile() {
 }
 
 // The list and the count as they stand at the last multiple of 50 codes.
-void frmSearch::zeigeZwischenstand(const quorbix::Bilanz& bilanz) {
-    const std::uint32_t bisher = bilanz.Codes - bilanz.Codes % 50;
+void frmSearch::zeigeZwischenstand() {
+    const std::uint32_t bisher = bilanz_.Codes - bilanz_.Codes % 50;
     if (bisher == gezeigt_) {
         return;
     }
@@ -218,56 +226,58 @@ void frmSearch::Suchlauf() {
     auswertung_.reset();
     const std::int16_t Strategie = quorbix::TextGanzzahl(txtNr_->text().toStdString());
     leereZahlen();
-    quorbix::Bilanz bilanz;
+    bilanz_ = {};
     gezeigt_ = 0;
     try {
         auswertung_ =
             std::make_unique<quorbix::Auswertung>(AnzahlFelder, AnzahlFarben, Strategie, zufall_);
-        modell_->neu(AnzahlFelder, AnzahlFarben, &auswertung_->Züge());
-        rechne(Strategie, bilanz);
     } catch (const std::bad_alloc&) {
         // Nothing of the run is kept; the window is ready for START or Ende.
-        modell_->leeren();
-        auswertung_.reset();
         leereZahlen();
         beendeLauf();
         Meldung(this, QStringLiteral("Nicht genug Speicher für diese Auswertung !"));
         return;
     }
-    auswertung_->Beenden();
+    modell_->neu(AnzahlFelder, AnzahlFarben, &auswertung_->Züge());
+    takt_->start(0);
+}
 
-    modell_->zeigeBis(bilanz.Codes);
-    zeigeAnzahl(bilanz.Codes);
-    lblMittel_->setText(Mitteltext(bilanz.MittelZehntel()));
+void frmSearch::scheibe() {
+    const std::uint32_t bereit = auswertung_->Bekannt();
+    // The first 50 rows one by one, each with a turn of the event loop of
+    // its own; then whatever is ready.
+    const std::uint32_t bis =
+        std::min(bereit, bilanz_.Codes < 50 ? bilanz_.Codes + 1 : bilanz_.Codes + MeisteJeScheibe);
+    const bool neu = bis > bilanz_.Codes;
+    while (bilanz_.Codes < bis) {
+        const unsigned extreme = bilanz_.zähle(auswertung_->NächsterCode());
+        if ((extreme & 1U) != 0) {
+            lblMin_->setText(QString::number(bilanz_.Minimum));
+        }
+        if ((extreme & 2U) != 0) {
+            lblMax_->setText(QString::number(bilanz_.Maximum));
+        }
+    }
+    if (bilanz_.Codes <= 50) {
+        modell_->zeigeBis(bilanz_.Codes);
+    }
+    zeigeZwischenstand();
+    if (auswertung_->Fertig()) {
+        schließeLauf();
+        return;
+    }
+    // Without new codes the window looks again soon, without spinning.
+    takt_->start(!neu ? 1 : bilanz_.Codes < 50 ? 0 : zeitscheibe_);
+}
+
+void frmSearch::schließeLauf() {
+    auswertung_->Beenden();
+    modell_->zeigeBis(bilanz_.Codes);
+    zeigeAnzahl(bilanz_.Codes);
+    lblMittel_->setText(Mitteltext(bilanz_.MittelZehntel()));
     beendeLauf();
     wähleLetzteZeile();
     lstView_->viewport()->update();
-}
-
-void frmSearch::rechne(std::int16_t Strategie, quorbix::Bilanz& bilanz) {
-    QElapsedTimer uhr;
-    uhr.start();
-    do {
-        const int züge = auswertung_->NächsterCode();
-        const unsigned neu = bilanz.zähle(züge);
-        if ((neu & 1U) != 0) {
-            lblMin_->setText(QString::number(bilanz.Minimum));
-        }
-        if ((neu & 2U) != 0) {
-            lblMax_->setText(QString::number(bilanz.Maximum));
-        }
-        if (bilanz.Codes <= 50) {
-            // The first rows one by one, each with a turn of the event loop.
-            modell_->zeigeBis(bilanz.Codes);
-            zeigeZwischenstand(bilanz);
-            QCoreApplication::processEvents();
-            uhr.restart();
-        } else if ((Strategie == 4 || bilanz.Codes % 64 == 0) && uhr.elapsed() >= zeitscheibe_) {
-            zeigeZwischenstand(bilanz);
-            QCoreApplication::processEvents();
-            uhr.restart();
-        }
-    } while (!auswertung_->Fertig() && !Abbruch);
 }
 
 void frmSearch::leereZahlen() {

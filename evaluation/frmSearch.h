@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QTimer;
 class QWidget;
 class Ergebnismodell;
 
@@ -33,10 +34,9 @@ public:
     bool Läuft() const { return läuft_; }
     // Strategy 4's random numbers, for tests.
     quorbix::Zufall& Zufallsgenerator() { return zufall_; }
-    // How long a run computes between two turns of the event loop once the
-    // first 50 codes are listed (in ms; the codes are checked in groups of
-    // 64, or one by one for strategy 4).
-    void setzeZeitscheibe(qint64 ms) { zeitscheibe_ = ms; }
+    // How long the window leaves the workers alone between two looks at the
+    // codes they finished, once the first 50 codes are listed (in ms).
+    void setzeZeitscheibe(int ms) { zeitscheibe_ = ms; }
     // Shows a number of codes in lblCodes, whole however many digits it has.
     void zeigeAnzahl(std::uint32_t codes);
 
@@ -47,23 +47,29 @@ protected:
 
 private:
     void Form_Load(int felder, int farben);
+    // Starts the workers; the event loop drives the rest of the run.
     void Suchlauf();
-    // The loop over the codes, until the last one or STOP.
-    void rechne(std::int16_t Strategie, quorbix::Bilanz& bilanz);
+    // One turn of the event loop's share of a run: lists the codes the
+    // workers finished since the last turn, in counting order.
+    void scheibe();
+    // The end of a run, after the last code or STOP: the listed codes'
+    // figures.
+    void schließeLauf();
     void leereZahlen();
     // cmdStart reads "START" and Ende works again.
     void beendeLauf();
-    void zeigeZwischenstand(const quorbix::Bilanz& bilanz);
+    void zeigeZwischenstand();
     void wähleLetzteZeile();
 
     std::int16_t AnzahlFelder = 0;
     std::int16_t AnzahlFarben = 0;
-    bool Abbruch = false;
     bool läuft_ = false;
     std::uint32_t gezeigt_ = 0; // codes shown by the count and the list
-    // Often enough to stay responsive to STOP, rarely enough that repainting
-    // costs little next to the evaluation.
-    qint64 zeitscheibe_ = 30;
+    quorbix::Bilanz bilanz_;    // the codes listed so far
+    // Often enough that the count moves on smoothly, rarely enough that the
+    // window takes little from the workers.
+    int zeitscheibe_ = 25;
+    QTimer* takt_;
 
     QLabel* Label5_;
     QLineEdit* txtNr_;
@@ -81,6 +87,7 @@ private:
     QPushButton* cmdEnde_;
 
     Ergebnismodell* modell_;
-    std::unique_ptr<quorbix::Auswertung> auswertung_;
+    // Before the run, which stops its workers drawing from it when it goes.
     quorbix::Zufall zufall_;
+    std::unique_ptr<quorbix::Auswertung> auswertung_;
 };

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <barrier>
 #include <bit>
 #include <cassert>
 #include <cstdlib>
 #include <limits>
 #include <new>
+#include <system_error>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -31,12 +33,24 @@ std::size_t zugelassen(std::size_t bytes) {
 
 Zugliste::Zugliste(std::uint32_t anzahl) : werte_(zugelassen(anzahl)) {}
 
+int Zugliste::operator[](std::uint32_t nummer) const {
+    const std::uint8_t w = werte_[nummer].load(std::memory_order_acquire);
+    if (w != Groß) {
+        return w;
+    }
+    const std::lock_guard sperre(großSperre_);
+    return groß_.at(nummer);
+}
+
 void Zugliste::setze(std::uint32_t nummer, int züge) {
     if (züge >= Groß) {
-        groß_[nummer] = züge;
-        werte_[nummer] = Groß;
+        {
+            const std::lock_guard sperre(großSperre_);
+            groß_[nummer] = züge;
+        }
+        werte_[nummer].store(Groß, std::memory_order_release);
     } else {
-        werte_[nummer] = static_cast<std::uint8_t>(züge);
+        werte_[nummer].store(static_cast<std::uint8_t>(züge), std::memory_order_release);
     }
 }
 
@@ -126,6 +140,18 @@ inline unsigned schwarze(Gepackt a, Gepackt b, int felder) {
     return static_cast<unsigned>(felder) - ((ungleich * 0x11111111U) >> 28);
 }
 
+// The next code in counting order, packed; the last code wraps to the first.
+inline Gepackt weiter(Gepackt c, int felder, Gepackt farben) {
+    for (int k = 0; k < felder; ++k) {
+        const int stelle = 4 * k;
+        if (((c >> stelle) & 0xF) < farben) {
+            return c + (Gepackt{1} << stelle);
+        }
+        c = (c & ~(Gepackt{0xF} << stelle)) | (Gepackt{1} << stelle);
+    }
+    return c;
+}
+
 // A large array left uninitialised, on huge pages where the system offers
 // them: a run over 16.7 million codes touches every page of it.
 template <class T> class Puffer {
@@ -164,12 +190,17 @@ inline unsigned antwortNummer(unsigned schwarz, unsigned gesamt) {
     return schwarz * 9 + gesamt;
 }
 
+// Long loops look at the stop request once per this many codes.
+constexpr std::uint32_t Stoppabstand = 0xFFFF;
+
 } // namespace
 
 // Games with fixed opening rows: the code space split into parts of codes
 // that received the same answers. Each part is a contiguous range of
 // `codes`; the ranges still to be split wait in a heap, smallest first code
-// on top.
+// on top, from which every worker takes the next. Parts are disjoint, so
+// workers split theirs without sharing anything but the heap. The first
+// split, of the whole space, is shared out in equal slices.
 struct Auswertung::Teile {
     struct Teil {
         Gepackt erster; // smallest member
@@ -182,7 +213,25 @@ struct Auswertung::Teile {
     // still in the cache, instead of waiting in the heap.
     static constexpr std::uint32_t Klein = 1024;
 
+    // A worker's scratch for splitting, per answer; only the answers that
+    // occurred are touched and cleared again. Large parts wait in `neu`
+    // until the worker hands them to the heap.
+    struct Werkbank {
+        std::array<std::uint32_t, Antworten> anzahl{};
+        std::array<std::uint32_t, Antworten> nächster{};
+        std::vector<Teil> neu;
+    };
+
+    // The first split's barrier runs one step between the phases, on one
+    // thread while the others wait.
+    struct Zwischenschritt {
+        Teile* teile;
+        void operator()() noexcept { teile->zwischen(); }
+    };
+
+    Auswertung& lauf;
     int felder;
+    Gepackt farben;
     std::vector<Gepackt> öffnung;
     const std::array<std::uint64_t, 65536>& tafel = Anzahltafel();
     // Splitting a part moves its groups to the same places of the other
@@ -190,15 +239,28 @@ struct Auswertung::Teile {
     std::array<Puffer<Gepackt>, 2> codes;
     Puffer<std::uint8_t> antworten;
     std::vector<std::uint32_t> nummerUnten, nummerOben;
-    std::vector<Teil> haufen;
     Zugliste& züge;
+    std::vector<Teil> haufen; // behind lauf.sperre_, like `aktiv`
+    unsigned aktiv = 0;       // workers splitting a part taken from the heap
+    // The first split: per worker, how many of its codes got each answer,
+    // then where they go.
+    unsigned arbeiter;
+    std::vector<std::array<std::uint32_t, Antworten>> wurzel;
+    std::array<std::uint32_t, Antworten> wurzelAnfang{}, wurzelAnzahl{};
+    int phase = 0;
+    std::barrier<Zwischenschritt> schranke;
 
-    Teile(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Eröffnung& e, Zugliste& zl)
-        : felder(AnzahlFelder), codes{Puffer<Gepackt>(zl.size()), Puffer<Gepackt>(zl.size())},
-          antworten(zl.size()), nummerUnten(65536), nummerOben(65536), züge(zl) {
-        // Waiting parts are disjoint and larger than Klein: taken now, the
-        // heap never needs memory in the middle of a run.
-        haufen.reserve(zl.size() / (Klein + 1) + 1);
+    Teile(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Eröffnung& e, Auswertung& a,
+          unsigned n)
+        : lauf(a), felder(AnzahlFelder),
+          farben(static_cast<Gepackt>(AnzahlFarben)), codes{Puffer<Gepackt>(a.züge_.size()),
+                                                            Puffer<Gepackt>(a.züge_.size())},
+          antworten(a.züge_.size()), nummerUnten(65536), nummerOben(65536), züge(a.züge_),
+          arbeiter(n), wurzel(n), schranke(static_cast<std::ptrdiff_t>(n), Zwischenschritt{this}) {
+        // Waiting parts are disjoint and larger than Klein, but for the
+        // first split's: taken now, the heap never needs memory in the
+        // middle of a run.
+        haufen.reserve(züge.size() / (Klein + 1) + 1 + Antworten);
         for (const Reihe& r : e.Reihen) {
             öffnung.push_back(packe(r, felder));
         }
@@ -213,51 +275,162 @@ struct Auswertung::Teile {
                     (k < 4 ? unten : oben) += (d - 1) * stelle;
                 }
                 if (k < felder) {
-                    stelle *= static_cast<std::uint32_t>(AnzahlFarben);
+                    stelle *= farben;
                 }
             }
             nummerUnten[x] = unten;
             nummerOben[x] = oben;
         }
-        // Every code, in counting order.
-        Reihe r = CodeNummer(0, AnzahlFelder, AnzahlFarben);
-        const std::uint32_t alle = zl.size();
-        for (std::uint32_t i = 0; i < alle; ++i) {
-            codes[0][i] = packe(r, felder);
-            Weiterzählen(r, AnzahlFelder, AnzahlFarben);
-        }
-        behandle(Teil{codes[0][0], 0, alle, 0, 0});
     }
 
     std::uint32_t nummer(Gepackt c) const { return nummerUnten[c & 0xFFFF] + nummerOben[c >> 16]; }
 
+    bool gestoppt() const { return lauf.stopp_.load(std::memory_order_relaxed); }
+
     static bool später(const Teil& a, const Teil& b) { return a.erster > b.erster; }
 
-    void behandle(const Teil& t) {
-        const bool offen = t.tiefe >= static_cast<int>(öffnung.size());
-        if (offen && t.länge == 1) {
-            züge.setze(nummer(t.erster), t.tiefe + 1);
-        } else if (offen && t.länge == 2) {
-            // The first is guessed next; the other is all that is left.
-            const Gepackt anderer = codes[t.puffer][t.anfang + 1];
-            züge.setze(nummer(t.erster), t.tiefe + 1);
-            züge.setze(nummer(anderer), t.tiefe + 2);
-        } else if (t.länge <= Klein) {
-            teile(t);
-        } else {
-            haufen.push_back(t);
-            std::push_heap(haufen.begin(), haufen.end(), später);
+    unsigned antwort(Gepackt c, Gepackt zug, std::uint64_t zugAnzahlen) const {
+        return antwortNummer(schwarze(c, zug, felder), gemeinsame(anzahlen(tafel, c), zugAnzahlen));
+    }
+
+    // Worker `w` of `arbeiter`: its slice of the first split, then parts
+    // from the heap until none is left or the run stops.
+    void arbeite(unsigned w) {
+        teileWurzel(w);
+        Werkbank bank;
+        for (;;) {
+            Teil t;
+            {
+                std::unique_lock sperre(lauf.sperre_);
+                lauf.fortschritt_.wait(
+                    sperre, [&] { return lauf.stopp_.load() || !haufen.empty() || aktiv == 0; });
+                if (lauf.stopp_.load() || haufen.empty()) {
+                    break;
+                }
+                std::pop_heap(haufen.begin(), haufen.end(), später);
+                t = haufen.back();
+                haufen.pop_back();
+                ++aktiv;
+            }
+            if (!erledige(t)) {
+                teile(t, bank);
+            }
+            {
+                const std::lock_guard sperre(lauf.sperre_);
+                for (const Teil& n : bank.neu) {
+                    haufen.push_back(n);
+                    std::push_heap(haufen.begin(), haufen.end(), später);
+                }
+                --aktiv;
+            }
+            bank.neu.clear();
+            // Wakes the reader and the workers waiting for parts or the end.
+            lauf.fortschritt_.notify_all();
+        }
+        // The first split may have been all there was to do.
+        lauf.gemeldet();
+    }
+
+    // The whole space played against the first opening row: each worker
+    // counts the answers of its slice of the codes, then, once every slice
+    // is counted, writes its codes to where their answer's group begins,
+    // after the groups of the slices before it. Groups keep counting order.
+    void teileWurzel(unsigned w) {
+        const std::uint32_t von =
+            static_cast<std::uint32_t>(std::uint64_t{züge.size()} * w / arbeiter);
+        const std::uint32_t bis =
+            static_cast<std::uint32_t>(std::uint64_t{züge.size()} * (w + 1) / arbeiter);
+        const Gepackt zug = öffnung[0];
+        const std::uint64_t zugAnzahlen = anzahlen(tafel, zug);
+        const Gepackt erster = packe(
+            CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)),
+            felder);
+        std::array<std::uint32_t, Antworten>& ziel = wurzel[w];
+        Gepackt c = erster;
+        for (std::uint32_t i = von; i < bis; ++i) {
+            if ((i & Stoppabstand) == 0 && gestoppt()) {
+                break;
+            }
+            const unsigned a = antwort(c, zug, zugAnzahlen);
+            antworten[i] = static_cast<std::uint8_t>(a);
+            ++ziel[a];
+            c = weiter(c, felder, farben);
+        }
+        schranke.arrive_and_wait();
+        // A stop seen by any slice is seen by all after the barrier.
+        c = erster;
+        for (std::uint32_t i = von; i < bis && !gestoppt(); ++i) {
+            codes[0][ziel[antworten[i]]++] = c;
+            c = weiter(c, felder, farben);
+        }
+        schranke.arrive_and_wait();
+    }
+
+    // Between the first split's phases: counts become places, then the
+    // groups become parts.
+    void zwischen() {
+        if (phase++ == 0) {
+            std::uint32_t pos = 0;
+            for (unsigned a = 0; a < Antworten; ++a) {
+                wurzelAnfang[a] = pos;
+                for (auto& w : wurzel) {
+                    const std::uint32_t n = w[a];
+                    w[a] = pos;
+                    pos += n;
+                }
+                wurzelAnzahl[a] = pos - wurzelAnfang[a];
+            }
+            return;
+        }
+        if (gestoppt()) {
+            return;
+        }
+        for (unsigned a = 0; a < Antworten; ++a) {
+            if (wurzelAnzahl[a] == 0) {
+                continue;
+            }
+            if (a == antwortNummer(static_cast<unsigned>(felder), static_cast<unsigned>(felder))) {
+                züge.setze(nummer(öffnung[0]), 1);
+            } else {
+                haufen.push_back(
+                    Teil{codes[0][wurzelAnfang[a]], wurzelAnfang[a], wurzelAnzahl[a], 1, 0});
+                std::push_heap(haufen.begin(), haufen.end(), später);
+            }
         }
     }
 
-    // Scratch of `teile`, per answer; only the answers that occurred are
-    // touched and cleared again.
-    std::array<std::uint32_t, Antworten> anzahl{};
-    std::array<std::uint32_t, Antworten> nächster{};
+    // Settles a part whose moves follow without playing: true if done.
+    bool erledige(const Teil& t) {
+        if (t.tiefe < static_cast<int>(öffnung.size()) || t.länge > 2) {
+            return false;
+        }
+        // The first is guessed next; the other is all that is left.
+        züge.setze(nummer(t.erster), t.tiefe + 1);
+        if (t.länge == 2) {
+            züge.setze(nummer(codes[t.puffer][t.anfang + 1]), t.tiefe + 2);
+        }
+        return true;
+    }
+
+    void behandle(const Teil& t, Werkbank& bank) {
+        if (erledige(t)) {
+            return;
+        }
+        if (t.länge <= Klein) {
+            teile(t, bank);
+        } else {
+            bank.neu.push_back(t);
+        }
+    }
 
     // Plays the part's next guess and splits the rest of it by the answers.
     // Parts keep the counting order, so a part's first code is its smallest.
-    void teile(const Teil& t) {
+    void teile(const Teil& t, Werkbank& bank) {
+        if (gestoppt()) {
+            return;
+        }
+        auto& anzahl = bank.anzahl;
+        auto& nächster = bank.nächster;
         const Gepackt zug = t.tiefe < static_cast<int>(öffnung.size())
                                 ? öffnung[static_cast<std::size_t>(t.tiefe)]
                                 : t.erster;
@@ -266,9 +439,11 @@ struct Auswertung::Teile {
         const std::uint32_t ende = t.anfang + t.länge;
         Puffer<Gepackt>& von = codes[t.puffer];
         for (std::uint32_t i = t.anfang; i < ende; ++i) {
-            const Gepackt c = von[i];
-            const unsigned a = antwortNummer(schwarze(c, zug, felder),
-                                             gemeinsame(anzahlen(tafel, c), zugAnzahlen));
+            if ((i & Stoppabstand) == 0 && gestoppt()) {
+                anzahl.fill(0);
+                return;
+            }
+            const unsigned a = antwort(von[i], zug, zugAnzahlen);
             antworten[i] = static_cast<std::uint8_t>(a);
             ++anzahl[a];
             vorhanden[a >> 6] |= std::uint64_t{1} << (a & 63);
@@ -295,6 +470,10 @@ struct Auswertung::Teile {
             nach = 1 - t.puffer;
             Puffer<Gepackt>& ziel = codes[nach];
             for (std::uint32_t i = t.anfang; i < ende; ++i) {
+                if ((i & Stoppabstand) == 0 && gestoppt()) {
+                    anzahl.fill(0);
+                    return;
+                }
                 ziel[nächster[antworten[i]]++] = von[i];
             }
         }
@@ -313,19 +492,7 @@ struct Auswertung::Teile {
         }
         // The scratch is free again: small parts may be split right away.
         for (unsigned k = 0; k < m; ++k) {
-            behandle(neue[k]);
-        }
-    }
-
-    // Splits parts until the move count of `nr` is known. The part on top
-    // holds the smallest code not yet known, so codes become known in order.
-    void löse(std::uint32_t nr) {
-        while (!züge.bekannt(nr)) {
-            assert(!haufen.empty());
-            std::pop_heap(haufen.begin(), haufen.end(), später);
-            const Teil t = haufen.back();
-            haufen.pop_back();
-            teile(t);
+            behandle(neue[k], bank);
         }
     }
 };
@@ -353,9 +520,7 @@ struct Auswertung::Einzelspiele {
 
     std::int16_t felder;
     std::int16_t farben;
-    Zufall& zufall;
     const std::array<std::uint64_t, 65536>& tafel = Anzahltafel();
-    Reihe öffnung{};
     std::vector<Achtzüge> züge;
     std::size_t anzahlZüge = 0;
     // Search state: the code being built and its symbol counts; per field,
@@ -365,8 +530,8 @@ struct Auswertung::Einzelspiele {
     std::array<int, MaxFarben + 1> anzahl{};
     std::vector<std::uint64_t> schwarzBisher, gesamtBisher; // (field, word)
 
-    Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, Zufall& z)
-        : felder(AnzahlFelder), farben(AnzahlFarben), zufall(z) {}
+    Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben)
+        : felder(AnzahlFelder), farben(AnzahlFarben) {}
 
     // Keeps move `zug` with its answer for the searches to come.
     void merke(const Reihe& zug, unsigned schwarz, unsigned gesamt) {
@@ -395,8 +560,7 @@ struct Auswertung::Einzelspiele {
         ++anzahlZüge;
     }
 
-    int spiele(std::uint32_t nr) {
-        ZieheZufallsreihe(öffnung, felder, farben, zufall);
+    int spiele(std::uint32_t nr, const Reihe& öffnung) {
         const Gepackt geheim = packe(CodeNummer(nr, felder, farben), felder);
         const std::uint64_t geheimAnzahlen = anzahlen(tafel, geheim);
         züge.clear();
@@ -479,39 +643,133 @@ struct Auswertung::Einzelspiele {
     }
 };
 
+// Strategy 4's shared state: the next code to hand out and the generator of
+// its opening, behind the run's lock. A worker takes a few codes at a time
+// and draws their openings while it holds the lock, so the draws follow the
+// counting order whatever the number of workers; the games it then plays
+// alone.
+struct Auswertung::Ziehung {
+    static constexpr std::uint32_t Block = 64;
+
+    Auswertung& lauf;
+    std::int16_t felder;
+    std::int16_t farben;
+    Zufall& zufall;
+    std::uint32_t nächster = 0;
+
+    void arbeite() {
+        Einzelspiele spieler(felder, farben);
+        std::array<Reihe, Block> öffnungen{};
+        const std::uint32_t alle = lauf.züge_.size();
+        for (;;) {
+            std::uint32_t von = 0;
+            std::uint32_t bis = 0;
+            {
+                const std::lock_guard sperre(lauf.sperre_);
+                if (lauf.stopp_.load() || nächster == alle) {
+                    return;
+                }
+                von = nächster;
+                bis = std::min(alle, von + Block);
+                nächster = bis;
+                for (std::uint32_t i = von; i < bis; ++i) {
+                    ZieheZufallsreihe(öffnungen[i - von], felder, farben, zufall);
+                }
+            }
+            for (std::uint32_t i = von; i < bis; ++i) {
+                if (lauf.stopp_.load(std::memory_order_relaxed)) {
+                    return;
+                }
+                lauf.züge_.setze(i, spieler.spiele(i, öffnungen[i - von]));
+            }
+            lauf.gemeldet();
+        }
+    }
+};
+
 Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::int16_t Strategie,
-                       Zufall& zufall)
+                       Zufall& zufall, unsigned arbeiter)
     : züge_(quorbix::AnzahlCodes(AnzahlFelder, AnzahlFarben)) {
+    const unsigned n = arbeiter == 0 ? Kerne() : arbeiter;
     const Eröffnung e = Eröffnungsreihen(Strategie, AnzahlFelder, AnzahlFarben);
     if (e.zufällig) {
         zufall.Randomize();
-        einzeln_ = std::make_unique<Einzelspiele>(AnzahlFelder, AnzahlFarben, zufall);
+        ziehung_.reset(new Ziehung{*this, AnzahlFelder, AnzahlFarben, zufall});
     } else {
-        teile_ = std::make_unique<Teile>(AnzahlFelder, AnzahlFarben, e, züge_);
+        teile_ = std::make_unique<Teile>(AnzahlFelder, AnzahlFarben, e, *this, n);
+    }
+    try {
+        for (unsigned w = 0; w < n; ++w) {
+            arbeiter_.emplace_back(
+                [this, w] { teile_ ? teile_->arbeite(w) : ziehung_->arbeite(); });
+        }
+    } catch (const std::system_error&) {
+        // Too few resources for the workers: the ones started stop, without
+        // waiting at the first split for those that never came.
+        stopp_ = true;
+        for (auto k = arbeiter_.size(); teile_ && k < n; ++k) {
+            teile_->schranke.arrive_and_drop();
+        }
+        Beenden();
+        throw std::bad_alloc();
     }
 }
 
-Auswertung::~Auswertung() = default;
+Auswertung::~Auswertung() {
+    Beenden();
+}
+
+unsigned Auswertung::Kerne() {
+    return std::max(1U, std::thread::hardware_concurrency());
+}
+
+int Auswertung::Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben,
+                            std::uint32_t nummer, const Reihe& öffnung) {
+    return Einzelspiele(AnzahlFelder, AnzahlFarben).spiele(nummer, öffnung);
+}
+
+void Auswertung::gemeldet() {
+    // Taking the lock orders the stored moves before a waiting reader's
+    // look at them.
+    { const std::lock_guard sperre(sperre_); }
+    fortschritt_.notify_all();
+}
+
+std::uint32_t Auswertung::Bekannt() {
+    while (bekannt_ < züge_.size() && züge_.bekannt(bekannt_)) {
+        ++bekannt_;
+    }
+    return bekannt_;
+}
 
 int Auswertung::NächsterCode() {
     assert(!beendet_);
     const std::uint32_t nr = erledigt_;
-    if (einzeln_) {
-        züge_.setze(nr, einzeln_->spiele(nr));
-    } else {
-        teile_->löse(nr);
+    if (Bekannt() <= nr) {
+        std::unique_lock sperre(sperre_);
+        fortschritt_.wait(sperre, [&] { return züge_.bekannt(nr); });
     }
     ++erledigt_;
+    const int züge = züge_[nr];
     if (erledigt_ == züge_.size()) {
         Beenden();
     }
-    return züge_[nr];
+    return züge;
 }
 
 void Auswertung::Beenden() {
     beendet_ = true;
+    {
+        const std::lock_guard sperre(sperre_);
+        stopp_ = true;
+    }
+    fortschritt_.notify_all();
+    for (std::thread& t : arbeiter_) {
+        t.join();
+    }
+    arbeiter_.clear();
     teile_.reset();
-    einzeln_.reset();
+    ziehung_.reset();
 }
 
 } // namespace quorbix

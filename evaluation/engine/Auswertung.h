@@ -12,36 +12,46 @@
 // so the codes come out in counting order and a run can show and stop after
 // any code. Strategy 4 opens every game with a row of its own; those games
 // share nothing and are searched one by one, pruning blocks of codes that
-// cannot agree with the answers.
+// cannot agree with the answers. Either way the work runs on worker threads
+// and gives the same moves for every code on any number of them.
 
 #include "evaluation/engine/Eroeffnung.h"
 #include "rules/Zufall.h"
 
+#include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
 namespace quorbix {
 
 // Move counts of a run, one byte per code; the rare count beyond a byte is
-// kept aside. 0 means not yet known.
+// kept aside. 0 means not yet known. Workers fill in the codes they finish,
+// each code once; the thread that reads the counts learns which are known
+// through bekannt(), whose acquire pairs with the release of setze(), so a
+// known code's count is complete when it is read.
 class Zugliste {
 public:
     explicit Zugliste(std::uint32_t anzahl = 0);
+    Zugliste(const Zugliste&) = delete;
+    Zugliste& operator=(const Zugliste&) = delete;
 
     std::uint32_t size() const { return static_cast<std::uint32_t>(werte_.size()); }
-    int operator[](std::uint32_t nummer) const {
-        const std::uint8_t w = werte_[nummer];
-        return w == Groß ? groß_.at(nummer) : w;
+    int operator[](std::uint32_t nummer) const;
+    bool bekannt(std::uint32_t nummer) const {
+        return werte_[nummer].load(std::memory_order_acquire) != 0;
     }
-    bool bekannt(std::uint32_t nummer) const { return werte_[nummer] != 0; }
     void setze(std::uint32_t nummer, int züge);
 
 private:
     static constexpr std::uint8_t Groß = 255;
-    std::vector<std::uint8_t> werte_;
+    std::vector<std::atomic<std::uint8_t>> werte_;
+    mutable std::mutex großSperre_;
     std::unordered_map<std::uint32_t, int> groß_;
 };
 
@@ -58,28 +68,52 @@ struct Bilanz {
     std::int64_t MittelZehntel() const;
 };
 
+// A run over every code on worker threads. How a code's result reaches the
+// list: a worker finishes the code's game and stores its moves in the
+// Zugliste (each code is written once, by one worker); the reading thread
+// advances Bekannt() over the codes whose moves are stored, in counting
+// order, and hands them out one by one through NächsterCode(). The workers
+// share only what the work needs: the parts still to be split (strategies
+// 0 to 3) or the next code and the random generator (strategy 4), behind one
+// lock, which the reader also waits on.
 class Auswertung {
 public:
-    // Prepares a run; strategy 4 seeds `zufall` once from the time of day and
-    // draws each code's opening row from it in counting order. Takes all the
-    // large working storage here and throws std::bad_alloc if there is not
-    // enough; later steps take at most a few kilobytes more.
+    // Prepares a run and starts `arbeiter` workers (0: one per core).
+    // Strategy 4 seeds `zufall` once from the time of day; the workers draw
+    // each code's opening row from it, one at a time and in counting order,
+    // so a source set with setzeQuelle is called on a worker thread. Takes
+    // all the large working storage here and throws std::bad_alloc if there
+    // is not enough; later steps take at most a few kilobytes more.
     Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::int16_t Strategie,
-               Zufall& zufall);
+               Zufall& zufall, unsigned arbeiter = 0);
+    // Stops the workers and waits for them.
     ~Auswertung();
     Auswertung(const Auswertung&) = delete;
     Auswertung& operator=(const Auswertung&) = delete;
+
+    // One worker per core the system reports, at least one.
+    static unsigned Kerne();
+
+    // Strategy 4's game of one code, opened with `öffnung`; returns its
+    // moves. Lets a sample of a space too large to run whole be timed.
+    static int Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben,
+                           std::uint32_t nummer, const Reihe& öffnung);
 
     std::uint32_t AnzahlCodes() const { return züge_.size(); }
     std::uint32_t Erledigt() const { return erledigt_; }
     bool Fertig() const { return beendet_; }
 
-    // Evaluates code number Erledigt() and returns its moves; not after
-    // Fertig().
+    // How many codes from the first on have their moves known, without
+    // waiting; at least Erledigt().
+    std::uint32_t Bekannt();
+
+    // Hands out code number Erledigt() and returns its moves, waiting for
+    // the workers if they have not finished it yet; not after Fertig().
     int NächsterCode();
 
-    // Ends the run after the codes evaluated so far and frees the working
-    // storage; their move counts stay.
+    // Ends the run after the codes handed out so far: the workers stop and
+    // what they did beyond is dropped, and the working storage is freed.
+    // The move counts of the codes handed out stay.
     void Beenden();
 
     // The most bytes one block of a run's working storage may take; a larger
@@ -93,12 +127,21 @@ public:
 private:
     struct Teile;
     struct Einzelspiele;
+    struct Ziehung;
+
+    // Workers call this when they stored codes: a waiting reader looks again.
+    void gemeldet();
 
     Zugliste züge_;
     std::uint32_t erledigt_ = 0;
+    std::uint32_t bekannt_ = 0;
     bool beendet_ = false;
+    std::mutex sperre_;
+    std::condition_variable fortschritt_;
+    std::atomic<bool> stopp_{false};
     std::unique_ptr<Teile> teile_;
-    std::unique_ptr<Einzelspiele> einzeln_;
+    std::unique_ptr<Ziehung> ziehung_;
+    std::vector<std::thread> arbeiter_;
 };
 
 } // namespace quorbix

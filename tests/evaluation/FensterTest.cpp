@@ -1,0 +1,150 @@
+// The evaluation window without a main window: what a player sees of a run.
+
+#include "common/Modal.h"
+#include "evaluation/frmSearch.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace quorbix;
+
+namespace {
+
+Zufall::Quelle lcg(std::uint32_t x) {
+    return [x]() mutable {
+        x = x * 1664525U + 1013904223U;
+        return static_cast<double>(x >> 8) / 16777216.0;
+    };
+}
+
+class Fenster : public ::testing::Test {
+protected:
+    void SetUp() override { öffne(4, 6, QLocale::c()); }
+    void öffne(int felder, int farben, const QLocale& ort) {
+        QLocale::setDefault(ort);
+        fenster = std::make_unique<frmSearch>(felder, farben);
+        fenster->show();
+        liste = fenster->findChild<QTableView*>("lstView");
+        QObject::connect(liste->model(), &QAbstractItemModel::rowsInserted,
+                         [this](const QModelIndex&, int a, int b) { jeZeile(a, b); });
+    }
+    QPushButton* knopf(const char* name) const { return fenster->findChild<QPushButton*>(name); }
+    // Starts a run and turns the event loop until `bis` holds, by default
+    // until the run has ended.
+    void lauf(const char* strategie, const std::function<bool()>& bis = {}) {
+        fenster->findChild<QLineEdit*>("txtNr")->setText(QString::fromUtf8(strategie));
+        knopf("cmdStart")->click();
+        warte(bis ? bis : [this] { return !fenster->Läuft(); });
+    }
+    static void warte(const std::function<bool()>& bis) {
+        while (!bis()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+    }
+    // The buttons and the four figures, or a row of the list, as one text.
+    std::string zahlen() const {
+        QStringList t{knopf("cmdStart")->text(), knopf("cmdEnde")->isEnabled() ? "Ende" : "-"};
+        for (const char* l : {"lblCodes", "lblMin", "lblMax", "lblMittel"}) {
+            t << fenster->findChild<QLabel*>(l)->text();
+        }
+        return t.join(' ').toStdString();
+    }
+    std::string zeile(int i) const {
+        return (liste->model()->index(i, 0).data().toString() + ' ' +
+                liste->model()->index(i, 1).data().toString())
+            .toStdString();
+    }
+
+    std::unique_ptr<frmSearch> fenster;
+    QTableView* liste = nullptr;
+    std::function<void(int, int)> jeZeile = [](int, int) {}; // sees every insertion of rows
+};
+
+TEST_F(Fenster, runListsEveryCodeAndEndsWithItsFigures) {
+    std::vector<std::string> zwischenstände; // one per insertion; rows 0 to 49 come one by one
+    jeZeile = [&](int, int) {
+        fenster->close(); // refused while the run goes
+        zwischenstände.push_back(zahlen() + (fenster->isVisible() ? "" : " closed"));
+    };
+    lauf("3");
+    EXPECT_EQ(zwischenstände.at(0), "STOP -  3 3 "); // the first code is min and max
+    EXPECT_EQ(zwischenstände.at(50).substr(0, 10), "STOP - 50 ");
+    for (const std::string& z : zwischenstände) { // counts are multiples of 50
+        EXPECT_TRUE(z.starts_with("STOP - ") && (z[7] == ' ' || std::stoi(z.substr(7)) % 50 == 0));
+    }
+    EXPECT_EQ(std::to_string(liste->model()->rowCount()) + ": " + zeile(0) + ", " +
+                  zeile(1).substr(0, 4) + zeile(6).substr(0, 4) + zeile(1295).substr(0, 4),
+              "1296: 1111 3, 211112116666");
+    EXPECT_EQ(zahlen(), "START Ende 1296 1 8 4.8");
+    EXPECT_EQ(liste->currentIndex().row(), 1295);
+}
+
+// STOP while 8 fields of 8 symbols are evaluated on every core: the run
+// ends with the rows listed at that moment, and their figures are those of
+// one worker; what the workers did beyond is dropped.
+TEST_F(Fenster, stopEndsTheRunAfterTheListedCodesWithTheirFigures) {
+    öffne(8, 8, QLocale::c());
+    fenster->setzeZeitscheibe(0);
+    fenster->Zufallsgenerator().setzeQuelle(lcg(9));
+    lauf("4", [&] { return liste->model()->rowCount() > 50; });
+    knopf("cmdStart")->click();
+    const int zeilen = liste->model()->rowCount();
+    bool später = false; // the window's own timers are due before this one
+    QTimer::singleShot(5, [&] { später = true; });
+    warte([&] { return später; });
+    ASSERT_EQ(liste->model()->rowCount(), zeilen);
+    ASSERT_LT(zeilen, 1 << 24);
+    Zufall z;
+    z.setzeQuelle(lcg(9));
+    Auswertung einzeln(8, 8, 4, z, 1);
+    Bilanz b;
+    int letzte = 0;
+    while (b.Codes < static_cast<std::uint32_t>(zeilen)) {
+        b.zähle(letzte = einzeln.NächsterCode());
+    }
+    EXPECT_EQ(zeile(zeilen - 1) + ", " + zahlen(),
+              Codetext(b.Codes - 1, 8, 8) + ' ' + std::to_string(letzte) + ", START Ende " +
+                  std::to_string(b.Codes) + ' ' + std::to_string(b.Minimum) + ' ' +
+                  std::to_string(b.Maximum) + ' ' +
+                  QString::number(b.MittelZehntel() / 10.0).toStdString());
+}
+
+// A later run clears the list and the figures and reads the strategy text
+// and the locale anew; a run without memory keeps nothing and ends with a
+// message, and the window still runs and closes.
+TEST_F(Fenster, laterRunsStartAfreshAndARunWithoutMemoryEndsWithAMessage) {
+    lauf("3");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    std::string beimStart;
+    jeZeile = [&](int erste, int) {
+        beimStart += erste == 0 ? std::to_string(liste->model()->rowCount()) + zahlen() : "";
+    };
+    lauf("2.5");                                    // rounds to 2
+    EXPECT_EQ(beimStart, "1STOP -  2 2 ");          // the first code's moves only
+    EXPECT_EQ(zahlen(), "START Ende 1296 1 9 5,2"); // the count stays plain digits
+    Auswertung::Speichergrenze = 0;
+    EXPECT_EQ(testhilfe::Meldungstexte([&] { lauf("3"); }),
+              QStringList{"Nicht genug Speicher für diese Auswertung !"});
+    EXPECT_EQ(zahlen() + std::to_string(liste->model()->rowCount()), "START Ende    0");
+    Auswertung::Speichergrenze = SIZE_MAX;
+    lauf("1");
+    EXPECT_EQ(zahlen(), "START Ende 1296 1 9 5,8");
+    knopf("cmdEnde")->click();
+    EXPECT_FALSE(fenster->isVisible());
+    öffne(1, 5, QLocale(QLocale::German, QLocale::Germany));
+    lauf("1");
+    EXPECT_EQ(zahlen(), "START Ende 5 1 5 3"); // one field: symbol s takes s moves
+}
+
+} // namespace
