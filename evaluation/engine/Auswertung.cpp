@@ -200,14 +200,24 @@ constexpr std::uint32_t Stoppabstand = 0xFFFF;
 // `codes`; the ranges still to be split wait in a heap, smallest first code
 // on top, from which every worker takes the next. Parts are disjoint, so
 // workers split theirs without sharing anything but the heap. The first
-// split, of the whole space, is shared out in equal slices.
+// split, of the whole space, is shared out in equal slices; it computes the
+// codes from their numbers. Later splits regroup a part in place, so a run
+// holds a single array of four bytes per code: the code in three bits per
+// field, and above it the answer it got last. A regrouped part's order is
+// arbitrary; its smallest member is found while its answers are counted.
 struct Auswertung::Teile {
+    // Field k (from 1) holds symbol - 1 in bits 3k-3..3k-1, so that comparing
+    // codes compares them in counting order; unused fields are 0.
+    using Kurz = std::uint32_t;
+    static constexpr Kurz Maske = 0xFFFFFF;
+    static constexpr unsigned Antwortstelle = 24;
+    static constexpr Kurz Keiner = std::numeric_limits<Kurz>::max();
+
     struct Teil {
-        Gepackt erster; // smallest member
+        Kurz erster; // smallest member
         std::uint32_t anfang;
         std::uint32_t länge;
-        int tiefe;       // moves played
-        unsigned puffer; // which of the two code arrays holds the part
+        int tiefe; // moves played
     };
     // Parts this small are split to the end at once, while their codes are
     // still in the cache, instead of waiting in the heap.
@@ -217,8 +227,10 @@ struct Auswertung::Teile {
     // occurred are touched and cleared again. Large parts wait in `neu`
     // until the worker hands them to the heap.
     struct Werkbank {
+        Werkbank() { kleinster.fill(Keiner); }
         std::array<std::uint32_t, Antworten> anzahl{};
         std::array<std::uint32_t, Antworten> nächster{};
+        std::array<Kurz, Antworten> kleinster{};
         std::vector<Teil> neu;
     };
 
@@ -229,16 +241,30 @@ struct Auswertung::Teile {
         void operator()() noexcept { teile->zwischen(); }
     };
 
+    // Per half of a code (four fields, twelve bits): its symbol counts (one
+    // byte per symbol), its code number's share, and for the difference of
+    // two codes the fields where they agree. Fields beyond the code's count
+    // nothing.
+    struct Hälfte {
+        std::array<std::uint64_t, 4096> anzahlen{};
+        std::array<std::uint32_t, 4096> nummer{};
+        std::array<std::uint8_t, 4096> gleich{};
+    };
+
+    // A guess: an opening row may hold values that match no symbol; their
+    // fields are marked in `fremd` and never agree.
+    struct Zug {
+        Kurz code = 0;
+        Kurz fremd = 0;
+        std::uint64_t anzahlen = 0;
+    };
+
     Auswertung& lauf;
     int felder;
-    Gepackt farben;
-    std::vector<Gepackt> öffnung;
-    const std::array<std::uint64_t, 65536>& tafel = Anzahltafel();
-    // Splitting a part moves its groups to the same places of the other
-    // array.
-    std::array<Puffer<Gepackt>, 2> codes;
-    Puffer<std::uint8_t> antworten;
-    std::vector<std::uint32_t> nummerUnten, nummerOben;
+    Kurz farben;
+    std::vector<Zug> öffnung;
+    std::array<Hälfte, 2> hälften;
+    Puffer<Kurz> codes;
     Zugliste& züge;
     std::vector<Teil> haufen; // behind lauf.sperre_, like `aktiv`
     unsigned aktiv = 0;       // workers splitting a part taken from the heap
@@ -252,45 +278,81 @@ struct Auswertung::Teile {
 
     Teile(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Eröffnung& e, Auswertung& a,
           unsigned n)
-        : lauf(a), felder(AnzahlFelder),
-          farben(static_cast<Gepackt>(AnzahlFarben)), codes{Puffer<Gepackt>(a.züge_.size()),
-                                                            Puffer<Gepackt>(a.züge_.size())},
-          antworten(a.züge_.size()), nummerUnten(65536), nummerOben(65536), züge(a.züge_),
-          arbeiter(n), wurzel(n), schranke(static_cast<std::ptrdiff_t>(n), Zwischenschritt{this}) {
+        : lauf(a), felder(AnzahlFelder), farben(static_cast<Kurz>(AnzahlFarben)),
+          codes(a.züge_.size()), züge(a.züge_), arbeiter(n), wurzel(n),
+          schranke(static_cast<std::ptrdiff_t>(n), Zwischenschritt{this}) {
         // Waiting parts are disjoint and larger than Klein, but for the
         // first split's: taken now, the heap never needs memory in the
         // middle of a run.
         haufen.reserve(züge.size() / (Klein + 1) + 1 + Antworten);
         for (const Reihe& r : e.Reihen) {
-            öffnung.push_back(packe(r, felder));
+            Zug z;
+            for (int k = felder; k >= 1; --k) {
+                const bool symbol = r[k] >= 1 && r[k] <= MaxFarben;
+                z.code = (z.code << 3) | (symbol ? static_cast<Kurz>(r[k] - 1) : 0);
+                z.fremd = (z.fremd << 3) | (symbol ? 0 : 1);
+                z.anzahlen += symbol ? std::uint64_t{1} << (8 * (r[k] - 1)) : 0;
+            }
+            öffnung.push_back(z);
         }
-        // Code numbers from the two halves of a packed code.
-        for (std::uint32_t x = 0; x < 65536; ++x) {
-            std::uint32_t unten = 0;
-            std::uint32_t oben = 0;
-            std::uint32_t stelle = 1;
-            for (int k = 0; k < 8; ++k) {
-                const std::uint32_t d = (x >> (4 * (k % 4))) & 0xF;
-                if (k < felder && d >= 1) {
-                    (k < 4 ? unten : oben) += (d - 1) * stelle;
-                }
-                if (k < felder) {
-                    stelle *= farben;
+        std::uint32_t stelle = 1;
+        for (int h = 0; h < 2; ++h) {
+            Hälfte& hälfte = hälften[static_cast<std::size_t>(h)];
+            const int da = std::clamp(felder - 4 * h, 0, 4); // fields in this half
+            for (std::uint32_t x = 0; x < 4096; ++x) {
+                std::uint32_t s = 1;
+                for (int k = 0; k < da; ++k) {
+                    const std::uint32_t d = (x >> (3 * k)) & 7;
+                    hälfte.anzahlen[x] += std::uint64_t{1} << (8 * d);
+                    hälfte.nummer[x] += d * stelle * s;
+                    hälfte.gleich[x] += d == 0 ? 1 : 0;
+                    s *= farben;
                 }
             }
-            nummerUnten[x] = unten;
-            nummerOben[x] = oben;
+            for (int k = 0; k < da; ++k) {
+                stelle *= farben;
+            }
         }
     }
 
-    std::uint32_t nummer(Gepackt c) const { return nummerUnten[c & 0xFFFF] + nummerOben[c >> 16]; }
+    Kurz kurz(const Reihe& reihe) const {
+        Kurz c = 0;
+        for (int k = felder; k >= 1; --k) {
+            c = (c << 3) | static_cast<Kurz>(reihe[k] - 1);
+        }
+        return c;
+    }
+
+    std::uint64_t anzahlen(Kurz c) const {
+        return hälften[0].anzahlen[c & 0xFFF] + hälften[1].anzahlen[(c >> 12) & 0xFFF];
+    }
+
+    std::uint32_t nummer(Kurz c) const {
+        return hälften[0].nummer[c & 0xFFF] + hälften[1].nummer[(c >> 12) & 0xFFF];
+    }
+
+    // The next code in counting order; not after the last.
+    Kurz weiter(Kurz c) const {
+        for (int k = 0; k < felder; ++k) {
+            const int stelle = 3 * k;
+            if (((c >> stelle) & 7) + 1 < farben) {
+                return c + (Kurz{1} << stelle);
+            }
+            c &= ~(Kurz{7} << stelle);
+        }
+        return c;
+    }
 
     bool gestoppt() const { return lauf.stopp_.load(std::memory_order_relaxed); }
 
     static bool später(const Teil& a, const Teil& b) { return a.erster > b.erster; }
 
-    unsigned antwort(Gepackt c, Gepackt zug, std::uint64_t zugAnzahlen) const {
-        return antwortNummer(schwarze(c, zug, felder), gemeinsame(anzahlen(tafel, c), zugAnzahlen));
+    Zug alsZug(Kurz c) const { return Zug{c, 0, anzahlen(c)}; }
+
+    unsigned antwort(Kurz c, const Zug& zug) const {
+        const Kurz x = (c ^ zug.code) | zug.fremd;
+        const unsigned schwarz = hälften[0].gleich[x & 0xFFF] + hälften[1].gleich[x >> 12];
+        return antwortNummer(schwarz, gemeinsame(anzahlen(c), zug.anzahlen));
     }
 
     // Worker `w` of `arbeiter`: its slice of the first split, then parts
@@ -333,35 +395,32 @@ struct Auswertung::Teile {
 
     // The whole space played against the first opening row: each worker
     // counts the answers of its slice of the codes, then, once every slice
-    // is counted, writes its codes to where their answer's group begins,
-    // after the groups of the slices before it. Groups keep counting order.
+    // is counted, answers them again and writes each to where its answer's
+    // group begins, after the groups of the slices before it. Groups keep
+    // counting order.
     void teileWurzel(unsigned w) {
         const std::uint32_t von =
             static_cast<std::uint32_t>(std::uint64_t{züge.size()} * w / arbeiter);
         const std::uint32_t bis =
             static_cast<std::uint32_t>(std::uint64_t{züge.size()} * (w + 1) / arbeiter);
-        const Gepackt zug = öffnung[0];
-        const std::uint64_t zugAnzahlen = anzahlen(tafel, zug);
-        const Gepackt erster = packe(
-            CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)),
-            felder);
+        const Zug& zug = öffnung[0];
+        const Kurz erster = kurz(
+            CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)));
         std::array<std::uint32_t, Antworten>& ziel = wurzel[w];
-        Gepackt c = erster;
+        Kurz c = erster;
         for (std::uint32_t i = von; i < bis; ++i) {
             if ((i & Stoppabstand) == 0 && gestoppt()) {
                 break;
             }
-            const unsigned a = antwort(c, zug, zugAnzahlen);
-            antworten[i] = static_cast<std::uint8_t>(a);
-            ++ziel[a];
-            c = weiter(c, felder, farben);
+            ++ziel[antwort(c, zug)];
+            c = weiter(c);
         }
         schranke.arrive_and_wait();
         // A stop seen by any slice is seen by all after the barrier.
         c = erster;
         for (std::uint32_t i = von; i < bis && !gestoppt(); ++i) {
-            codes[0][ziel[antworten[i]]++] = c;
-            c = weiter(c, felder, farben);
+            codes[ziel[antwort(c, zug)]++] = c;
+            c = weiter(c);
         }
         schranke.arrive_and_wait();
     }
@@ -390,10 +449,9 @@ struct Auswertung::Teile {
                 continue;
             }
             if (a == antwortNummer(static_cast<unsigned>(felder), static_cast<unsigned>(felder))) {
-                züge.setze(nummer(öffnung[0]), 1);
+                züge.setze(nummer(öffnung[0].code), 1);
             } else {
-                haufen.push_back(
-                    Teil{codes[0][wurzelAnfang[a]], wurzelAnfang[a], wurzelAnzahl[a], 1, 0});
+                haufen.push_back(Teil{codes[wurzelAnfang[a]], wurzelAnfang[a], wurzelAnzahl[a], 1});
                 std::push_heap(haufen.begin(), haufen.end(), später);
             }
         }
@@ -407,7 +465,8 @@ struct Auswertung::Teile {
         // The first is guessed next; the other is all that is left.
         züge.setze(nummer(t.erster), t.tiefe + 1);
         if (t.länge == 2) {
-            züge.setze(nummer(codes[t.puffer][t.anfang + 1]), t.tiefe + 2);
+            const Kurz a = codes[t.anfang] & Maske;
+            züge.setze(nummer(a == t.erster ? codes[t.anfang + 1] & Maske : a), t.tiefe + 2);
         }
         return true;
     }
@@ -424,34 +483,38 @@ struct Auswertung::Teile {
     }
 
     // Plays the part's next guess and splits the rest of it by the answers.
-    // Parts keep the counting order, so a part's first code is its smallest.
     void teile(const Teil& t, Werkbank& bank) {
         if (gestoppt()) {
             return;
         }
         auto& anzahl = bank.anzahl;
         auto& nächster = bank.nächster;
-        const Gepackt zug = t.tiefe < static_cast<int>(öffnung.size())
-                                ? öffnung[static_cast<std::size_t>(t.tiefe)]
-                                : t.erster;
-        const std::uint64_t zugAnzahlen = anzahlen(tafel, zug);
+        auto& kleinster = bank.kleinster;
+        const auto räumen = [&] {
+            anzahl.fill(0);
+            kleinster.fill(Keiner);
+        };
+        const Zug zug = t.tiefe < static_cast<int>(öffnung.size())
+                            ? öffnung[static_cast<std::size_t>(t.tiefe)]
+                            : alsZug(t.erster);
         std::array<std::uint64_t, 2> vorhanden{};
         const std::uint32_t ende = t.anfang + t.länge;
-        Puffer<Gepackt>& von = codes[t.puffer];
         for (std::uint32_t i = t.anfang; i < ende; ++i) {
             if ((i & Stoppabstand) == 0 && gestoppt()) {
-                anzahl.fill(0);
+                räumen();
                 return;
             }
-            const unsigned a = antwort(von[i], zug, zugAnzahlen);
-            antworten[i] = static_cast<std::uint8_t>(a);
+            const Kurz c = codes[i] & Maske;
+            const unsigned a = antwort(c, zug);
+            codes[i] = c | (Kurz{a} << Antwortstelle);
             ++anzahl[a];
+            kleinster[a] = std::min(kleinster[a], c);
             vorhanden[a >> 6] |= std::uint64_t{1} << (a & 63);
         }
         // The answers that occurred, in ascending order, and where their
         // groups begin.
         std::array<std::uint8_t, Antworten> liste;
-        std::array<std::uint32_t, Antworten> anfang;
+        std::array<std::uint32_t, Antworten + 1> anfang;
         unsigned n = 0;
         std::uint32_t pos = 0;
         for (unsigned w = 0; w < 2; ++w) {
@@ -464,18 +527,10 @@ struct Auswertung::Teile {
                 ++n;
             }
         }
-        // Group the range by answer into the other array.
-        unsigned nach = t.puffer;
-        if (n > 1) {
-            nach = 1 - t.puffer;
-            Puffer<Gepackt>& ziel = codes[nach];
-            for (std::uint32_t i = t.anfang; i < ende; ++i) {
-                if ((i & Stoppabstand) == 0 && gestoppt()) {
-                    anzahl.fill(0);
-                    return;
-                }
-                ziel[nächster[antworten[i]]++] = von[i];
-            }
+        anfang[n] = ende;
+        if (n > 1 && !gruppiere(liste, anfang, n, nächster)) {
+            räumen();
+            return;
         }
         const unsigned gefunden =
             antwortNummer(static_cast<unsigned>(felder), static_cast<unsigned>(felder));
@@ -484,16 +539,56 @@ struct Auswertung::Teile {
         for (unsigned k = 0; k < n; ++k) {
             const unsigned a = liste[k];
             if (a == gefunden) {
-                züge.setze(nummer(zug), t.tiefe + 1);
+                züge.setze(nummer(zug.code), t.tiefe + 1);
             } else {
-                neue[m++] = Teil{codes[nach][anfang[k]], anfang[k], anzahl[a], t.tiefe + 1, nach};
+                neue[m++] = Teil{kleinster[a], anfang[k], anzahl[a], t.tiefe + 1};
             }
             anzahl[a] = 0;
+            kleinster[a] = Keiner;
         }
         // The scratch is free again: small parts may be split right away.
         for (unsigned k = 0; k < m; ++k) {
             behandle(neue[k], bank);
         }
+    }
+
+    // Moves every code of the range to its answer's group, in place: a code
+    // out of place is carried to the next free place of its group, taking up
+    // the code found there, until one for the place it started from turns
+    // up. `nächster` holds where each group's free places begin. False if
+    // the run stopped meanwhile.
+    bool gruppiere(const std::array<std::uint8_t, Antworten>& liste,
+                   const std::array<std::uint32_t, Antworten + 1>& anfang, unsigned n,
+                   std::array<std::uint32_t, Antworten>& nächster) {
+        std::uint32_t bewegt = 0;
+        // Once all groups but the last are filled, the last is too.
+        for (unsigned k = 0; k + 1 < n; ++k) {
+            const unsigned a = liste[k];
+            while (nächster[a] < anfang[k + 1]) {
+                const std::uint32_t i = nächster[a]++;
+                Kurz c = codes[i];
+                unsigned b = c >> Antwortstelle;
+                if (b == a) {
+                    continue;
+                }
+                if (++bewegt > Stoppabstand) {
+                    if (gestoppt()) {
+                        return false;
+                    }
+                    bewegt = 0;
+                }
+                do {
+                    std::uint32_t j = nächster[b]++;
+                    while ((codes[j] >> Antwortstelle) == b) {
+                        j = nächster[b]++;
+                    }
+                    std::swap(c, codes[j]);
+                    b = c >> Antwortstelle;
+                } while (b != a);
+                codes[i] = c;
+            }
+        }
+        return true;
     }
 };
 
