@@ -227,7 +227,11 @@ struct Auswertung::Teile {
     // occurred are touched and cleared again. Large parts wait in `neu`
     // until the worker hands them to the heap.
     struct Werkbank {
-        Werkbank() { kleinster.fill(Keiner); }
+        Werkbank(Kurz* a, std::uint32_t p) : ablage(a), platz(p) { kleinster.fill(Keiner); }
+        // The worker's share of `ablage`: a part that fits is regrouped
+        // through it, which is faster than in place.
+        Kurz* ablage;
+        std::uint32_t platz;
         std::array<std::uint32_t, Antworten> anzahl{};
         std::array<std::uint32_t, Antworten> nächster{};
         std::array<Kurz, Antworten> kleinster{};
@@ -265,6 +269,12 @@ struct Auswertung::Teile {
     std::vector<Zug> öffnung;
     std::array<Hälfte, 2> hälften;
     Puffer<Kurz> codes;
+    // Splitting moves a part out to here and back when it fits a worker's
+    // share; parts beyond that are regrouped in place. A small share
+    // suffices: few codes are in parts that large.
+    static constexpr std::uint32_t Ablageteil = 8;
+    std::uint32_t ablageJeArbeiter;
+    Puffer<Kurz> ablage;
     Zugliste& züge;
     std::vector<Teil> haufen; // behind lauf.sperre_, like `aktiv`
     unsigned aktiv = 0;       // workers splitting a part taken from the heap
@@ -279,7 +289,8 @@ struct Auswertung::Teile {
     Teile(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Eröffnung& e, Auswertung& a,
           unsigned n)
         : lauf(a), felder(AnzahlFelder), farben(static_cast<Kurz>(AnzahlFarben)),
-          codes(a.züge_.size()), züge(a.züge_), arbeiter(n), wurzel(n),
+          codes(a.züge_.size()), ablageJeArbeiter(a.züge_.size() / Ablageteil / n),
+          ablage(std::size_t{ablageJeArbeiter} * n), züge(a.züge_), arbeiter(n), wurzel(n),
           schranke(static_cast<std::ptrdiff_t>(n), Zwischenschritt{this}) {
         // Waiting parts are disjoint and larger than Klein, but for the
         // first split's: taken now, the heap never needs memory in the
@@ -359,7 +370,7 @@ struct Auswertung::Teile {
     // from the heap until none is left or the run stops.
     void arbeite(unsigned w) {
         teileWurzel(w);
-        Werkbank bank;
+        Werkbank bank(&ablage[std::size_t{ablageJeArbeiter} * w], ablageJeArbeiter);
         for (;;) {
             Teil t;
             {
@@ -528,7 +539,8 @@ struct Auswertung::Teile {
             }
         }
         anfang[n] = ende;
-        if (n > 1 && !gruppiere(liste, anfang, n, nächster)) {
+        if (n > 1 &&
+            !(t.länge <= bank.platz ? verteile(t, bank) : gruppiere(liste, anfang, n, nächster))) {
             räumen();
             return;
         }
@@ -550,6 +562,21 @@ struct Auswertung::Teile {
         for (unsigned k = 0; k < m; ++k) {
             behandle(neue[k], bank);
         }
+    }
+
+    // Moves the part's codes to their answers' groups in the worker's share
+    // of `ablage`, and back. False if the run stopped meanwhile.
+    bool verteile(const Teil& t, Werkbank& bank) {
+        auto& nächster = bank.nächster;
+        for (std::uint32_t i = t.anfang; i < t.anfang + t.länge; ++i) {
+            if ((i & Stoppabstand) == 0 && gestoppt()) {
+                return false;
+            }
+            const Kurz c = codes[i];
+            bank.ablage[nächster[c >> Antwortstelle]++ - t.anfang] = c;
+        }
+        std::copy(bank.ablage, bank.ablage + t.länge, &codes[t.anfang]);
+        return true;
     }
 
     // Moves every code of the range to its answer's group, in place: a code
