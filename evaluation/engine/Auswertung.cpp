@@ -140,18 +140,6 @@ inline unsigned schwarze(Gepackt a, Gepackt b, int felder) {
     return static_cast<unsigned>(felder) - ((ungleich * 0x11111111U) >> 28);
 }
 
-// The next code in counting order, packed; the last code wraps to the first.
-inline Gepackt weiter(Gepackt c, int felder, Gepackt farben) {
-    for (int k = 0; k < felder; ++k) {
-        const int stelle = 4 * k;
-        if (((c >> stelle) & 0xF) < farben) {
-            return c + (Gepackt{1} << stelle);
-        }
-        c = (c & ~(Gepackt{0xF} << stelle)) | (Gepackt{1} << stelle);
-    }
-    return c;
-}
-
 // A large array left uninitialised, on huge pages where the system offers
 // them: a run over 16.7 million codes touches every page of it.
 template <class T> class Puffer {
