@@ -1,8 +1,8 @@
 #include "ui/Barrierefreiheit.h"
 
+#include "rules/Farben.h"
 #include "ui/Drehfeld.h"
 #include "ui/Steuerelemente.h"
-#include "rules/Farben.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

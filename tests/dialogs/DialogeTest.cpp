@@ -2,9 +2,9 @@
 
 #include "app/Module1.h"
 #include "common/Modal.h"
-#include "ui/Drehfeld.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/frmQuorbix.h"
+#include "ui/Drehfeld.h"
 
 #include <QTest>
 #include <QtWidgets>
