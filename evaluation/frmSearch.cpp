@@ -148,7 +148,7 @@ void frmSearch::Form_Load(int felder, int farben) {
 }
 
 void frmSearch::cmdStart_Click() {
-    if (cmdStart_->text() == QStringLiteral("STOP")) {
+    if (läuft_) {
         // The run ends here, after the codes listed so far.
         takt_->stop();
         schließeLauf();

@@ -156,8 +156,8 @@ void Brettansicht::zeichnePins(int zug) {
     setze(lblWeiße_, stand_.ZahlWeißPins, stand_.AntwortWeiß[zug]);
 }
 
-void Brettansicht::entfernePins(std::vector<QLabel*>& pins, int von, int bis) {
-    for (int k = std::max(von, 0); k < bis && static_cast<std::size_t>(k) < pins.size(); ++k) {
+void Brettansicht::entfernePins(std::vector<QLabel*>& pins, int von) {
+    for (int k = std::max(von, 0); static_cast<std::size_t>(k) < pins.size(); ++k) {
         QLabel*& pin = pins[static_cast<std::size_t>(k)];
         if (pin == nullptr) {
             continue;
@@ -171,8 +171,8 @@ void Brettansicht::entfernePins(std::vector<QLabel*>& pins, int von, int bis) {
 }
 
 void Brettansicht::entferneÜberzählige() {
-    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins, static_cast<int>(lblSchwarz_.size()));
-    entfernePins(lblWeiße_, stand_.ZahlWeißPins, static_cast<int>(lblWeiße_.size()));
+    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins);
+    entfernePins(lblWeiße_, stand_.ZahlWeißPins);
 }
 
 void Brettansicht::zeigeLösung(const Reihe& code) {
@@ -205,6 +205,6 @@ void Brettansicht::Lösch() {
     if (stand_.Zug == 0) {
         return; // before the first guess there are no pegs
     }
-    entfernePins(lblSchwarz_, 0, static_cast<int>(lblSchwarz_.size()));
-    entfernePins(lblWeiße_, 0, static_cast<int>(lblWeiße_.size()));
+    entfernePins(lblSchwarz_, 0);
+    entfernePins(lblWeiße_, 0);
 }

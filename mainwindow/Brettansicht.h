@@ -45,7 +45,7 @@ public:
 
 private:
     QLabel* neuerPin(std::vector<QLabel*>& pins, int index, int zug);
-    void entfernePins(std::vector<QLabel*>& pins, int von, int bis);
+    void entfernePins(std::vector<QLabel*>& pins, int von);
 
     const quorbix::Spielstand& stand_;
     std::array<QLabel*, quorbix::MaxFelder> lblKomb1_{};

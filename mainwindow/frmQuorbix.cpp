@@ -337,9 +337,8 @@ void frmQuorbix::updM_Change(int Index) {
     if (Index < 0 || Index >= MaxFelder || !stand_.Farben) {
         return;
     }
-    const int wert = feld_->updM[Index]->value();
-    ui::setzeHintergrund(feld_->lblMen[Index], Symbolfarbe(wert, stand_));
-    ui::setzeTag(feld_->lblMen[Index], QString::number(wert));
+    // The spin control has written the value into the cell's tag already.
+    ui::setzeHintergrund(feld_->lblMen[Index], Symbolfarbe(feld_->updM[Index]->value(), stand_));
 }
 
 void frmQuorbix::einstellungen() {

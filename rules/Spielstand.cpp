@@ -213,8 +213,7 @@ Antwortausgang Spielstand::ComputerRät(int schwarz, int weiß) {
 void Spielstand::AlleRichtig() {
     if (Unterbrochen()) {
         // The answer stored before the search leaves the board first.
-        ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
-        ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
+        PinsAbziehen();
         Abbruch = 0;
     }
     Antwort(AnzahlFelder, 0);
@@ -259,14 +258,18 @@ bool Spielstand::ZugZurück() {
 
 void Spielstand::AntwortZurücknehmen() {
     Kombination[0] = Kombination[Zug];
-    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
-    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
+    PinsAbziehen();
     if (Zug == 1) {
         for (int p = 1; p <= AnzahlFelder; ++p) {
             Kombination[0][p] = 1;
         }
     }
     Erschöpft = 0;
+}
+
+void Spielstand::PinsAbziehen() {
+    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
+    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
 }
 
 void Spielstand::ZähleGegen(const Reihe& code) {

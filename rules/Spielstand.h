@@ -178,6 +178,8 @@ private:
     // candidate restarts at the guess of move Zug (at 1, 1, ..., 1 at move 1),
     // Erschöpft is cleared.
     void AntwortZurücknehmen();
+    // The pegs of move Zug's stored answer leave the board's count.
+    void PinsAbziehen();
     void endeSuche() { sucht_ = false; }
 
     bool sucht_ = false;

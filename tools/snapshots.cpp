@@ -237,9 +237,7 @@ int main(int argc, char** argv) {
         suche.show();
         speichere(&suche, QStringLiteral("evaluation-start"));
         suche.cmdStart_Click();
-        while (suche.Läuft()) { // the run goes on in the event loop
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
+        testhilfe::warteBis([&suche] { return !suche.Läuft(); });
         speichere(&suche, QStringLiteral("evaluation"));
         suche.hide();
     }

@@ -86,43 +86,6 @@ std::int64_t Bilanz::MittelZehntel() const {
 
 namespace {
 
-// A code packed into 32 bits: field k in the k-th nibble from the bottom, so
-// that comparing packed codes compares them in counting order. Unused fields
-// are 0.
-using Gepackt = std::uint32_t;
-
-Gepackt packe(const Reihe& reihe, int felder) {
-    Gepackt p = 0;
-    for (int k = felder; k >= 1; --k) {
-        p = (p << 4) | static_cast<Gepackt>(reihe[k] & 0xF);
-    }
-    return p;
-}
-
-// Symbol counts of four packed fields, one byte per symbol 1..8; other values
-// match no symbol and are not counted.
-const std::array<std::uint64_t, 65536>& Anzahltafel() {
-    static const auto tafel = [] {
-        std::array<std::uint64_t, 65536> t{};
-        for (std::uint32_t x = 0; x < 65536; ++x) {
-            std::uint64_t h = 0;
-            for (int k = 0; k < 4; ++k) {
-                const std::uint32_t s = (x >> (4 * k)) & 0xF;
-                if (s >= 1 && s <= 8) {
-                    h += std::uint64_t{1} << (8 * (s - 1));
-                }
-            }
-            t[x] = h;
-        }
-        return t;
-    }();
-    return tafel;
-}
-
-inline std::uint64_t anzahlen(const std::array<std::uint64_t, 65536>& tafel, Gepackt c) {
-    return tafel[c & 0xFFFF] + tafel[c >> 16];
-}
-
 // Sum over the symbols of the smaller count: black plus white.
 inline unsigned gemeinsame(std::uint64_t a, std::uint64_t b) {
     constexpr std::uint64_t H = 0x8080808080808080ULL;
@@ -130,14 +93,6 @@ inline unsigned gemeinsame(std::uint64_t a, std::uint64_t b) {
     const std::uint64_t ab = ((d & H) >> 7) * 0xFF; // bytes where a >= b
     const std::uint64_t min = (b & ab) | (a & ~ab);
     return static_cast<unsigned>((min * 0x0101010101010101ULL) >> 56);
-}
-
-inline unsigned schwarze(Gepackt a, Gepackt b, int felder) {
-    const Gepackt x = a ^ b;
-    const Gepackt ungleich = (x | (x >> 1) | (x >> 2) | (x >> 3)) & 0x11111111U;
-    // One bit per differing field at the bottom of its nibble; the
-    // multiplication adds them up in the top nibble.
-    return static_cast<unsigned>(felder) - ((ungleich * 0x11111111U) >> 28);
 }
 
 // A large array left uninitialised, on huge pages where the system offers
@@ -630,7 +585,6 @@ struct Auswertung::Einzelspiele {
 
     std::int16_t felder;
     std::int16_t farben;
-    const std::array<std::uint64_t, 65536>& tafel = Anzahltafel();
     std::vector<Achtzüge> züge;
     std::size_t anzahlZüge = 0;
     // Search state: the code being built and its symbol counts; per field,
@@ -642,6 +596,15 @@ struct Auswertung::Einzelspiele {
 
     Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben)
         : felder(AnzahlFelder), farben(AnzahlFarben) {}
+
+    // A row's symbol counts, one byte per symbol 1..8.
+    std::uint64_t symbolAnzahlen(const Reihe& reihe) const {
+        std::uint64_t a = 0;
+        for (int k = 1; k <= felder; ++k) {
+            a += std::uint64_t{1} << (8 * (reihe[k] - 1));
+        }
+        return a;
+    }
 
     // Keeps move `zug` with its answer for the searches to come.
     void merke(const Reihe& zug, unsigned schwarz, unsigned gesamt) {
@@ -671,18 +634,20 @@ struct Auswertung::Einzelspiele {
     }
 
     int spiele(std::uint32_t nr, const Reihe& öffnung) {
-        const Gepackt geheim = packe(CodeNummer(nr, felder, farben), felder);
-        const std::uint64_t geheimAnzahlen = anzahlen(tafel, geheim);
+        const Reihe geheim = CodeNummer(nr, felder, farben);
+        const std::uint64_t geheimAnzahlen = symbolAnzahlen(geheim);
         züge.clear();
         anzahlZüge = 0;
         Reihe zug = öffnung;
         for (int r = 1;; ++r) {
-            const Gepackt gespielt = packe(zug, felder);
-            const unsigned schwarz = schwarze(gespielt, geheim, felder);
+            unsigned schwarz = 0;
+            for (int k = 1; k <= felder; ++k) {
+                schwarz += zug[k] == geheim[k] ? 1U : 0U;
+            }
             if (schwarz == static_cast<unsigned>(felder)) {
                 return r;
             }
-            merke(zug, schwarz, gemeinsame(anzahlen(tafel, gespielt), geheimAnzahlen));
+            merke(zug, schwarz, gemeinsame(symbolAnzahlen(zug), geheimAnzahlen));
             // The search may start behind the last guess, except after the
             // opening, which is not a candidate. A guess that is not the
             // code comes before it, so it is never the last code.

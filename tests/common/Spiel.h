@@ -6,15 +6,21 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <functional>
 
 namespace testhilfe {
 
-// Lets the window's events run until the computer's search has ended (or
-// the window is gone).
-inline void warteAufSuche(const QPointer<frmQuorbix>& f) {
-    while (f && f->SucheLäuft()) {
+// Lets the windows' events run until `bis` holds: long work goes on in the
+// event loop.
+inline void warteBis(const std::function<bool()>& bis) {
+    while (!bis()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+}
+
+// Until the computer's search has ended (or the window is gone).
+inline void warteAufSuche(const QPointer<frmQuorbix>& f) {
+    warteBis([&f] { return !f || !f->SucheLäuft(); });
 }
 
 inline void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int farbenZahl, int felder) {

@@ -1,9 +1,9 @@
 // The evaluation window without a main window: what a player sees of a run.
 
 #include "common/Modal.h"
+#include "common/Spiel.h"
 #include "evaluation/frmSearch.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -45,12 +45,7 @@ protected:
     void lauf(const char* strategie, const std::function<bool()>& bis = {}) {
         fenster->findChild<QLineEdit*>("txtNr")->setText(QString::fromUtf8(strategie));
         knopf("cmdStart")->click();
-        warte(bis ? bis : [this] { return !fenster->Läuft(); });
-    }
-    static void warte(const std::function<bool()>& bis) {
-        while (!bis()) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
+        testhilfe::warteBis(bis ? bis : [this] { return !fenster->Läuft(); });
     }
     // The buttons and the four figures, or a row of the list, as one text.
     std::string zahlen() const {
@@ -102,7 +97,7 @@ TEST_F(Fenster, stopEndsTheRunAfterTheListedCodesWithTheirFigures) {
     const int zeilen = liste->model()->rowCount();
     bool später = false; // the window's own timers are due before this one
     QTimer::singleShot(5, [&] { später = true; });
-    warte([&] { return später; });
+    testhilfe::warteBis([&] { return später; });
     ASSERT_EQ(liste->model()->rowCount(), zeilen);
     ASSERT_LT(zeilen, 1 << 24);
     Zufall z;

@@ -124,9 +124,7 @@ struct Spieler {
             if (f.AnzahlFarben() * f.AnzahlFelder() <= 20 && wähle(2)) {       // at most 1024 codes
                 feld("txtNr")->setProperty("text", QString::number(wähle(5))); // strategy 0..4
                 klicke(feld("cmdStart"));
-                while (suche->Läuft()) { // the run goes on in the event loop
-                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-                }
+                testhilfe::warteBis([suche] { return !suche->Läuft(); });
                 prüfeFenster(a11y(w));
             }
             return klicke(feld("cmdEnde"));
