@@ -15,4 +15,11 @@ bool QtTexteDeutsch();
 // Qt draws every title bar itself, with all three buttons, and a program may
 // not place a window. A platform the user chose with QT_QPA_PLATFORM wins.
 void X11BevorzugenUnterWayland();
+
+// Around the creation of the application: where no display can be reached,
+// Qt would list its platform plugins in English and abort with a core dump.
+// Instead the program says so in one German line and ends with status 1.
+// Qt's messages meanwhile are held back and passed on once a display answered.
+void OhneAnzeigeKlarBeenden();
+void AnzeigeErreicht();
 } // namespace Module1

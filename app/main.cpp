@@ -4,7 +4,9 @@
 
 int main(int argc, char** argv) {
     Module1::X11BevorzugenUnterWayland();
+    Module1::OhneAnzeigeKlarBeenden();
     QApplication app(argc, argv);
+    Module1::AnzeigeErreicht();
     QApplication::setApplicationName(QStringLiteral("Quorbix"));
     // Window systems fill an empty title with the display name; the about
     // box's title bar must stay empty. Other titles are left as they are.

@@ -92,3 +92,25 @@ TEST(Xvfb, aShortGameTheDialogsAndEndeOnTheRealProgram) {
 }
 
 } // namespace
+
+namespace {
+
+// Without any display the program says so in one German line and ends with status 1.
+TEST(OhneAnzeige, theProgramSaysSoInOneGermanLineAndEndsWithStatusOne) {
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+        umgebung.remove(v);
+    }
+    QProcess spiel;
+    spiel.setProcessEnvironment(umgebung);
+    spiel.start(QUORBIX_EXE, {});
+    ASSERT_TRUE(spiel.waitForFinished(30000));
+    EXPECT_EQ(spiel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(spiel.exitCode(), 1);
+    const QString fehler = QString::fromUtf8(spiel.readAllStandardError());
+    EXPECT_EQ(fehler.count('\n'), 1) << fehler.toStdString();
+    EXPECT_TRUE(fehler.startsWith("Quorbix: Keine grafische Anzeige erreichbar."))
+        << fehler.toStdString();
+}
+
+} // namespace
