@@ -7,7 +7,6 @@
 #include "ui/Barrierefreiheit.h"
 #include "ui/Steuerelemente.h"
 
-#include <QApplication>
 #include <QLabel>
 
 using namespace quorbix;
@@ -31,18 +30,10 @@ void zeigeSymbol(QLabel* zelle, int symbol, const Spielstand& stand) {
     }
 }
 
-namespace {
-
-QColor Systemfarbe(QPalette::ColorRole rolle) {
-    return QApplication::palette().color(rolle);
-}
-
-} // namespace
-
 Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand) : stand_(stand) {
     using ui::LabelArt;
     const LabelArt zelle{13.5};
-    const QColor knopfFläche = Systemfarbe(QPalette::Button);
+    const QColor knopfFläche = ui::Systemfarbe(QPalette::Button);
     lblKomb1_[0] =
         ui::farbigesLabel(fläche, QStringLiteral("lblKomb1(0)"), twRect(600, 240, 375, 375),
                           QStringLiteral(" "), zelle, Qt::white);
@@ -58,8 +49,8 @@ Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand) : stand_(s
                           QStringLiteral(" "), zelle, ui::PaletteFarbe(PaletteHellgrau));
     lblSchwarz_.push_back(ui::farbigesLabel(fläche, QStringLiteral("lblSchwarz(0)"),
                                             twRect(8280, 360, 195, 195), QStringLiteral(" "),
-                                            LabelArt{9.75}, Systemfarbe(QPalette::ButtonText)));
-    const QColor hervorText = Systemfarbe(QPalette::HighlightedText);
+                                            LabelArt{9.75}, ui::Systemfarbe(QPalette::ButtonText)));
+    const QColor hervorText = ui::Systemfarbe(QPalette::HighlightedText);
     lblWeiße_.push_back(ui::farbigesLabel(fläche, QStringLiteral("lblWeiße(0)"),
                                           twRect(8520, 360, 195, 195), QStringLiteral(" "),
                                           LabelArt{8.25, false}, hervorText, hervorText));

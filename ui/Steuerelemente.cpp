@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
+#include <QToolTip>
 #include <QVariant>
 #include <cmath>
 
@@ -47,12 +49,42 @@ constexpr const char* klassenMitSchrift[] = {"QMenu",
                                              "QTabBar",
                                              "QLineEdit"};
 
+// The classes a platform theme gives a palette of its own.
+constexpr const char* klassenMitFarben[] = {
+    "QToolButton",      "QAbstractButton", "QCheckBox",
+    "QRadioButton",     "QHeaderView",     "QAbstractItemView",
+    "QMessageBoxLabel", "QTabBar",         "QLabel",
+    "QGroupBox",        "QMenu",           "QMenuBar",
+    "QTextEdit",        "QTextControl",    "QLineEdit"};
+
 QFont inSchriftart(QFont f) {
     f.setFamilies({Schriftart});
     f.setStyleHint(QFont::SansSerif);
     return f;
 }
 } // namespace
+
+void HelleFarbenÜberall() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
+    // A desktop's own style may draw dark whatever the palette says.
+    if (QApplication::style()->name() != QStringLiteral("fusion")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+    const QPalette hell = QApplication::style()->standardPalette();
+    if (QApplication::palette() != hell) {
+        QApplication::setPalette(hell);
+    }
+    for (const char* klasse : klassenMitFarben) {
+        if (QApplication::palette(klasse) != hell) {
+            QApplication::setPalette(hell, klasse);
+        }
+    }
+    if (QToolTip::palette() != hell) {
+        QToolTip::setPalette(hell);
+    }
+}
 
 void SchriftartÜberall() {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
@@ -66,11 +98,40 @@ void SchriftartÜberall() {
         }
     }
     // Setting the application's font drops the per-class fonts: set them anew.
-    QApplication::setFont(inSchriftart(allgemein));
+    const bool neu = allgemein.families() != QStringList{Schriftart};
+    if (neu) {
+        QApplication::setFont(inSchriftart(allgemein));
+    }
     for (const auto& [klasse, f] : eigene) {
-        QApplication::setFont(inSchriftart(f), klasse);
+        if (neu || f.families() != QStringList{Schriftart}) {
+            QApplication::setFont(inSchriftart(f), klasse);
+        }
     }
 }
+
+namespace {
+// A platform theme may give its colours and fonts again later: qt6ct once the
+// event loop runs, a desktop when the user switches its scheme. Each time the
+// light colours and the named face are put back.
+class Gleichbleibend : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+        const QEvent::Type art = ereignis->type();
+        if (!dabei_ && (art == QEvent::ApplicationPaletteChange ||
+                        art == QEvent::ApplicationFontChange || art == QEvent::ThemeChange)) {
+            dabei_ = true;
+            HelleFarbenÜberall();
+            SchriftartÜberall();
+            dabei_ = false;
+        }
+        return QObject::eventFilter(ziel, ereignis);
+    }
+
+private:
+    bool dabei_ = false;
+};
+} // namespace
 
 int tw(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
@@ -85,15 +146,31 @@ QColor PaletteFarbe(int n) {
     return {c.r, c.g, c.b};
 }
 
-QFont Schrift(double punkt, bool fett, bool unterstrichen) {
-    // Every window asks for its fonts while it is built: the first time, the
-    // application and its platform theme are ready, and every other text of
-    // the program (menu bar, message boxes, tooltips) takes the face as well.
-    static const bool überall = [] {
+namespace {
+// Every window asks for its fonts or system colours while it is built: the
+// first time, the application and its platform theme are ready, and every
+// other text of the program (menu bar, message boxes, tooltips) takes the
+// face and the light colours as well.
+void einheitlichesAussehen() {
+    static const bool einmal = [] {
+        HelleFarbenÜberall();
         SchriftartÜberall();
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            app->installEventFilter(new Gleichbleibend(app));
+        }
         return true;
     }();
-    (void)überall;
+    (void)einmal;
+}
+} // namespace
+
+QColor Systemfarbe(QPalette::ColorRole rolle) {
+    einheitlichesAussehen();
+    return QApplication::palette().color(rolle);
+}
+
+QFont Schrift(double punkt, bool fett, bool unterstrichen) {
+    einheitlichesAussehen();
     QFont f = inSchriftart(QFont(Schriftart));
     f.setPixelSize(static_cast<int>(std::lround(punkt * 96.0 / 72.0)));
     f.setBold(fett);

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <string_view>
@@ -20,12 +21,22 @@ QRect twRect(int links, int oben, int breite, int höhe);
 // Palette colour n (0..15) and the colour of a symbol (1..8).
 QColor PaletteFarbe(int n);
 
+// A colour of the system's (light) palette, such as the button face.
+QColor Systemfarbe(QPalette::ColorRole rolle);
+
 // Gives every text of the program the face it names, at the sizes the
 // platform chose: the application's font and the fonts a platform theme gives
 // to single classes such as the menu bar, message boxes or tooltips, so that
 // nothing falls back to the machine's generic sans-serif face. Runs by itself
 // when the first window asks for a font.
 void SchriftartÜberall();
+
+// Keeps the light system colours that the game's fixed colours assume,
+// whatever scheme the desktop sets: the Fusion style with its own light
+// palette for the application, for the classes a platform theme colours
+// separately (menu bar, buttons, item views, ...) and for tooltips. Runs by
+// itself when the first window asks for a font, before the fonts are set.
+void HelleFarbenÜberall();
 
 // The named face at a size in points, given in pixels at 96 dpi so the
 // layout is the same on every screen and platform.
