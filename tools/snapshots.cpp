@@ -1,12 +1,18 @@
 // Renders the windows in their characteristic states to PNG files, so that
-// anyone can look at the program without a display:
+// anyone can look at the program without a display, and writes beside each
+// picture the texts it shows (NAME.txt):
 //     build/snapshots [folder]      (default: screenshots/ beside the program)
-// With a folder of reference pictures, each picture must also match its
-// reference (a few pixels may differ slightly, for the fonts' smoothing);
-// for a picture that does not, NAME-unterschied.png shows where it differs.
-// Every visible widget, message box and tooltip must then also resolve to the
-// face the program names, not to a fallback of the machine:
-//     build/snapshots folder --vergleiche docs
+// With a folder of references, each picture must also match its own:
+//     build/snapshots folder --vergleiche docs [--dunkel]
+// Where no text is drawn, every pixel must have the reference's colour; the
+// texts must say the same, start at the same place and be drawn in the same
+// face, size and colour. So a newer font rasteriser, which shapes the glyphs
+// a little differently, passes, and a moved control, a wrong colour or a
+// changed character does not. For a picture that differs, NAME-unterschied.png
+// marks the pixels. Every visible widget, message box and tooltip must also
+// resolve to the face the program names, not to a fallback of the machine.
+// --dunkel checks first that the desktop (its platform theme) really offers a
+// dark palette, which the windows must not take.
 
 #include "common/Spiel.h"
 #include "dialogs/frmEinstellungen.h"
@@ -17,9 +23,15 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextStream>
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
@@ -36,16 +48,99 @@ int fehler = 0;
 // A pixel differs from its reference when a channel is further apart than
 // this: little enough that light grey (192) painted white (255) counts.
 constexpr int Schwelle = 24;
-// Pixels that may differ in a picture: where two machines smooth the edges
-// of the same glyphs a little differently.
-constexpr int Erlaubt = 8;
+// Around a text's box, where the edges of glyphs may be smoothed differently.
+constexpr int Rand = 2;
 
-// Marks the pixels that differ from the reference; returns how many.
-int vergleiche(const QImage& bild, const QImage& referenz, QImage& unterschied) {
+// Takes down the text a window draws and nothing else: what it says, where
+// its baseline starts, the face, size, weight and colour, and the box its
+// glyphs may cover.
+class Textaufnahme : public QPaintEngine {
+public:
+    Textaufnahme() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState& zustand) override {
+        if (zustand.state() & DirtyTransform) {
+            lage_ = zustand.transform();
+        }
+        if (zustand.state() & DirtyPen) {
+            farbe_ = zustand.pen().color();
+        }
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& stück) override {
+        const QString text = stück.text();
+        if (text.trimmed().isEmpty()) {
+            return;
+        }
+        const QFontInfo art(stück.font());
+        const QPoint anfang = lage_.map(p).toPoint();
+        zeilen << QStringLiteral("Text %1,%2 %3 %4px%5%6 %7 \"%8\"")
+                      .arg(anfang.x())
+                      .arg(anfang.y())
+                      .arg(art.family())
+                      .arg(art.pixelSize())
+                      .arg(art.bold() ? QStringLiteral(" fett") : QString())
+                      .arg(art.underline() ? QStringLiteral(" unterstrichen") : QString())
+                      .arg(farbe_.name(), text);
+        const QRectF kasten(p.x(), p.y() - stück.ascent(), stück.width(),
+                            stück.ascent() + stück.descent());
+        flächen << lage_.mapRect(kasten).toAlignedRect().adjusted(-Rand, -Rand, Rand, Rand);
+    }
+
+    QStringList zeilen;
+    QList<QRect> flächen;
+
+private:
+    QTransform lage_;
+    QColor farbe_;
+};
+
+class Textgerät : public QPaintDevice {
+public:
+    explicit Textgerät(QSize größe) : größe_(größe) {}
+    QPaintEngine* paintEngine() const override { return &aufnahme; }
+    mutable Textaufnahme aufnahme;
+
+protected:
+    int metric(PaintDeviceMetric was) const override {
+        switch (was) {
+        case PdmWidth:
+            return größe_.width();
+        case PdmHeight:
+            return größe_.height();
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default: // sizes in millimetres and resolutions: those of a 96 dpi screen
+            return was == PdmWidthMM     ? größe_.width() * 254 / 960
+                   : was == PdmHeightMM  ? größe_.height() * 254 / 960
+                   : was == PdmNumColors ? 0xffffff
+                                         : 96;
+        }
+    }
+
+private:
+    QSize größe_;
+};
+
+// Compares the pixels outside the texts' boxes; marks those that differ.
+int vergleiche(const QImage& bild, const QImage& referenz, const QList<QRect>& texte,
+               QImage& unterschied) {
     unterschied = referenz.convertToFormat(QImage::Format_RGB32);
     int abweichend = 0;
     for (int y = 0; y < bild.height(); ++y) {
         for (int x = 0; x < bild.width(); ++x) {
+            if (std::any_of(texte.begin(), texte.end(),
+                            [x, y](const QRect& r) { return r.contains(x, y); })) {
+                continue;
+            }
             const QRgb a = bild.pixel(x, y);
             const QRgb b = referenz.pixel(x, y);
             const int abstand =
@@ -60,8 +155,73 @@ int vergleiche(const QImage& bild, const QImage& referenz, QImage& unterschied) 
     return abweichend;
 }
 
-void prüfe(const QImage& bild, const QString& name) {
-    const QImage referenz(QDir(referenzen).filePath(name + QStringLiteral(".png")));
+QStringList lies(const QString& datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {QStringLiteral("(missing)")};
+    }
+    return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Where the style draws differently from one Qt version to the next: the
+// arrows of scroll bars and the rounded corners of frames, at a frame's left
+// and right edge. Scroll bars are Qt's own; the frames are placed exactly.
+QList<QRect> vonQtGezeichnet(QWidget* fenster) {
+    QList<QRect> flächen;
+    for (const QScrollBar* s : fenster->findChildren<QScrollBar*>()) {
+        if (s->isVisible()) {
+            flächen << QRect(s->mapTo(fenster, QPoint()), s->size());
+        }
+    }
+    for (const QGroupBox* g : fenster->findChildren<QGroupBox*>()) {
+        if (g->isVisible()) {
+            const QRect r(g->mapTo(fenster, QPoint()), g->size());
+            flächen << QRect(r.left(), r.top(), 4, r.height())
+                    << QRect(r.right() - 3, r.top(), 4, r.height());
+        }
+    }
+    return flächen;
+}
+
+// Where a text starts may move by this much: a newer rasteriser rounds the
+// glyphs' advances and a line's height a little differently. The controls
+// that hold the texts are compared exactly.
+constexpr int Spiel = 2;
+
+// A text line matches when it says the same in the same face, size and colour
+// and starts at most Spiel pixels away; any other line must be equal.
+bool gleich(const QString& a, const QString& b) {
+    if (!a.startsWith(QStringLiteral("Text ")) || !b.startsWith(QStringLiteral("Text "))) {
+        return a == b;
+    }
+    const auto lage = [](const QString& z) {
+        const QStringList xy = z.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(','));
+        return QPoint(xy.value(0).toInt(), xy.value(1).toInt());
+    };
+    const QPoint d = lage(a) - lage(b);
+    return a.section(QLatin1Char(' '), 2) == b.section(QLatin1Char(' '), 2) &&
+           std::abs(d.x()) <= Spiel && std::abs(d.y()) <= Spiel;
+}
+
+// Each line of one list that has no partner in the other, each partner used once.
+QStringList ohnePartner(const QStringList& liste, QStringList andere) {
+    QStringList übrig;
+    for (const QString& z : liste) {
+        const auto partner = std::find_if(andere.begin(), andere.end(),
+                                          [&z](const QString& x) { return gleich(z, x); });
+        if (partner == andere.end()) {
+            übrig << z;
+        } else {
+            andere.erase(partner);
+        }
+    }
+    return übrig;
+}
+
+void prüfe(const QImage& bild, const Textaufnahme& texte, const QList<QRect>& ausgenommen,
+           const QStringList& zeilen, const QString& name) {
+    const QDir dort(referenzen);
+    const QImage referenz(dort.filePath(name + QStringLiteral(".png")));
     if (referenz.isNull() || referenz.size() != bild.size()) {
         std::fprintf(stderr, "%s: no reference picture of this size\n", qPrintable(name));
         ++fehler;
@@ -69,13 +229,41 @@ void prüfe(const QImage& bild, const QString& name) {
     }
     QImage unterschied;
     const int abweichend = vergleiche(bild.convertToFormat(QImage::Format_RGB32),
-                                      referenz.convertToFormat(QImage::Format_RGB32), unterschied);
-    if (abweichend > Erlaubt) {
-        std::fprintf(stderr, "%s: %d pixels differ from the reference\n", qPrintable(name),
-                     abweichend);
+                                      referenz.convertToFormat(QImage::Format_RGB32),
+                                      texte.flächen + ausgenommen, unterschied);
+    if (abweichend > 0) {
+        std::fprintf(stderr, "%s: %d pixels outside the texts differ from the reference\n",
+                     qPrintable(name), abweichend);
         unterschied.save(ziel.filePath(name + QStringLiteral("-unterschied.png")));
         ++fehler;
     }
+    const QStringList erwartet = lies(dort.filePath(name + QStringLiteral(".txt")));
+    for (const QString& z : ohnePartner(zeilen, erwartet)) {
+        std::fprintf(stderr, "%s: shows %s\n", qPrintable(name), qPrintable(z));
+        ++fehler;
+    }
+    for (const QString& z : ohnePartner(erwartet, zeilen)) {
+        std::fprintf(stderr, "%s: does not show %s\n", qPrintable(name), qPrintable(z));
+        ++fehler;
+    }
+}
+
+// Where each named control of the window stands, relative to the window.
+QStringList lagen(QWidget* fenster) {
+    QStringList zeilen;
+    for (const QWidget* w : fenster->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (w->isVisible() && !name.isEmpty() && !name.startsWith(QStringLiteral("qt_"))) {
+            const QRect r(w->mapTo(fenster, QPoint()), w->size());
+            zeilen << QStringLiteral("Feld %1 %2,%3 %4x%5")
+                          .arg(name)
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height());
+        }
+    }
+    return zeilen;
 }
 
 // The face the machine really draws with for each visible widget.
@@ -95,16 +283,23 @@ void prüfeSchriftart(QWidget* fenster, const QString& name) {
 
 void speichere(QWidget* w, const QString& name) {
     QApplication::processEvents();
-    const QString datei = ziel.filePath(name + QStringLiteral(".png"));
     const QImage bild = w->grab().toImage();
-    if (!bild.save(datei)) {
+    Textgerät gerät(w->size());
+    w->render(&gerät);
+    const Textaufnahme& texte = gerät.aufnahme;
+    QStringList zeilen = lagen(w) + texte.zeilen;
+    zeilen.sort();
+    QFile liste(ziel.filePath(name + QStringLiteral(".txt")));
+    const QString datei = ziel.filePath(name + QStringLiteral(".png"));
+    if (!bild.save(datei) || !liste.open(QIODevice::WriteOnly | QIODevice::Text)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(datei));
         ++fehler;
         return;
     }
+    liste.write(zeilen.join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
     std::printf("%s\n", qPrintable(datei));
     if (!referenzen.isEmpty()) {
-        prüfe(bild, name);
+        prüfe(bild, texte, vonQtGezeichnet(w), zeilen, name);
         prüfeSchriftart(w, name);
     }
 }
@@ -155,6 +350,11 @@ int main(int argc, char** argv) {
     QDir().mkpath(ziel.absolutePath());
     if (argc > 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--vergleiche")) {
         referenzen = QString::fromLocal8Bit(argv[3]);
+    }
+    if (argc > 4 && QString::fromLocal8Bit(argv[4]) == QStringLiteral("--dunkel") &&
+        QApplication::palette().color(QPalette::Window).lightness() >= 128) {
+        std::fprintf(stderr, "the desktop offers no dark palette: this run would test nothing\n");
+        return 1;
     }
 
     // As a desktop's theme may do: faces of their own for single classes.
