@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,27 @@ protected:
         }
         return t.join(' ').toStdString();
     }
+    // The same figures computed from the rows the list shows: count, least and
+    // most moves, and the average in tenths, rounded half to even.
+    std::string ausZeilen() const {
+        const int n = liste->model()->rowCount();
+        long long summe = 0;
+        int min = 99, max = 0;
+        for (int i = 0; i < n; ++i) {
+            const int züge = liste->model()->index(i, 1).data().toInt();
+            summe += züge;
+            min = std::min(min, züge);
+            max = std::max(max, züge);
+        }
+        const long long zehntel = summe * 10 / n, rest = summe * 10 % n;
+        const long long mittel = zehntel + (2 * rest > n || (2 * rest == n && zehntel % 2 != 0));
+        return QString("START Ende %1 %2 %3 %4")
+            .arg(n)
+            .arg(min)
+            .arg(max)
+            .arg(QString::number(mittel / 10.0))
+            .toStdString();
+    }
     std::string zeile(int i) const {
         return (liste->model()->index(i, 0).data().toString() + ' ' +
                 liste->model()->index(i, 1).data().toString())
@@ -83,6 +105,26 @@ TEST_F(Fenster, runListsEveryCodeAndEndsWithItsFigures) {
               "1296: 1111 3, 211112116666");
     EXPECT_EQ(zahlen(), "START Ende 1296 1 8 4.8");
     EXPECT_EQ(liste->currentIndex().row(), 1295);
+}
+
+// For several spaces and every strategy, after a whole run and after a STOP
+// at a code drawn at random, the figures are those of the rows listed.
+TEST_F(Fenster, figuresAreThoseOfTheListedRowsAfterARunAndAfterAStop) {
+    std::mt19937 zufall(20261207);
+    for (const auto& [felder, farben] : {std::pair{4, 6}, {5, 5}, {4, 8}}) {
+        for (const char* strategie : {"0", "1", "2", "3", "4"}) {
+            öffne(felder, farben, QLocale::c());
+            lauf(strategie);
+            const std::string fall =
+                std::to_string(felder) + 'x' + std::to_string(farben) + " strategy " + strategie;
+            EXPECT_EQ(zahlen(), ausZeilen()) << fall;
+            const int bis = 1 + static_cast<int>(zufall() % liste->model()->rowCount());
+            lauf(strategie, [&] { return liste->model()->rowCount() >= bis; });
+            knopf("cmdStart")->click();
+            testhilfe::warteBis([this] { return !fenster->Läuft(); });
+            EXPECT_EQ(zahlen(), ausZeilen()) << fall << ", STOP after " << bis;
+        }
+    }
 }
 
 // STOP while 8 fields of 8 symbols are evaluated on every core: the run

@@ -139,6 +139,65 @@ TEST_F(Fenster, humanGameIsScoredOnTheBoardAndRatedWhenSolved) {
     EXPECT_EQ(klick(1), QStringList{QStringLiteral("Du Flasche !")});
 }
 
+// Numbers mode: while the closing message is shown, the solution row has the
+// digits on white, not on the last colour the reveal flashed.
+TEST_F(Fenster, theRevealInNumbersModeEndsWithTheDigitsOnWhite) {
+    for (const int schluss : {0, 1}) { // solved with "Weiter", or given up
+        starte(true, 6, {3, 1, 4, 1}, false);
+        gibEin({3, 1, 4, 1});
+        ASSERT_TRUE(klick(0).isEmpty());
+        QString lösung;
+        testhilfe::beiModal([&] { QTest::mouseClick(knopf(schluss), Qt::LeftButton); },
+                            [&](QWidget* box) {
+                                for (int f = 0; f < 4; ++f) {
+                                    const QLabel* l = finde(QStringLiteral("lblKomb1(%1)").arg(f));
+                                    lösung +=
+                                        l->text() + l->palette().color(QPalette::Window).name();
+                                }
+                                box->close();
+                            });
+        EXPECT_EQ(lösung, "3#ffffff1#ffffff4#ffffff1#ffffff") << schluss;
+    }
+}
+
+// A Stop at any move and "Weiter" go on as if the search had not been
+// stopped: every guess is the one of the same game played without a Stop.
+TEST_F(Fenster, aStopAtAnyMoveAndWeiterGuessAsWithoutTheStop) {
+    fenster->setzeAktivitätsabstand(0); // the event loop turns every 99 steps
+    const auto spiele = [&](bool anhalten) {
+        starte(false, 6, {1, 1, 1, 1, 1});
+        gibEin({6, 5, 6, 4, 6});
+        EXPECT_TRUE(klick(0).isEmpty());
+        QStringList züge{zeile(1)};
+        int gestoppt = 0;
+        for (int zug = 1; zug < 14; ++zug) {
+            EXPECT_TRUE(klick(3).isEmpty()); // "Hilfe" counts the answer
+            if (finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value") == 5) {
+                break;
+            }
+            QTimer stopp; // at the search's first turn of the event loop
+            stopp.callOnTimeout([&] {
+                stopp.stop();
+                QTest::mouseClick(knopf(5), Qt::LeftButton);
+            });
+            if (anhalten) {
+                stopp.start(0);
+            }
+            EXPECT_TRUE(klick(0).isEmpty());
+            if (finde(QStringLiteral("Zugfeld"))->text() == QStringLiteral("Unterbrechung !")) {
+                ++gestoppt;
+                EXPECT_TRUE(klick(0).isEmpty()) << "Weiter after the Stop";
+            }
+            züge << zeile(stand().Zug);
+        }
+        return std::make_pair(züge, gestoppt);
+    };
+    const auto [ohne, keiner] = spiele(false);
+    const auto [mit, gestoppt] = spiele(true);
+    EXPECT_EQ(mit, ohne);
+    EXPECT_GE(gestoppt, 3) << "stopped at too few moves";
+}
+
 TEST_F(Fenster, hilfeCountsAgainstThePlayersCodeAndTheSearchGoesOnFromItsCandidate) {
     for (const bool farbig : {true, false}) {
         starte(false, 6, {1, 2, 3, 4}, farbig);
