@@ -175,10 +175,12 @@ TEST_F(Fenster, aStopAtAnyMoveAndWeiterGuessAsWithoutTheStop) {
             if (finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value") == 5) {
                 break;
             }
-            QTimer stopp; // at the search's first turn of the event loop
+            QTimer stopp; // once the search has taken its first slice
             stopp.callOnTimeout([&] {
-                stopp.stop();
-                QTest::mouseClick(knopf(5), Qt::LeftButton);
+                if (fenster->SucheLäuft() && stand().Suchschritte > 1) {
+                    stopp.stop();
+                    QTest::mouseClick(knopf(5), Qt::LeftButton);
+                }
             });
             if (anhalten) {
                 stopp.start(0);
@@ -188,7 +190,8 @@ TEST_F(Fenster, aStopAtAnyMoveAndWeiterGuessAsWithoutTheStop) {
                 ++gestoppt;
                 EXPECT_TRUE(klick(0).isEmpty()) << "Weiter after the Stop";
             }
-            züge << zeile(stand().Zug);
+            züge << zeile(stand().Zug) +
+                        QStringLiteral(" after %1 steps").arg(stand().Suchschritte);
         }
         return std::make_pair(züge, gestoppt);
     };
