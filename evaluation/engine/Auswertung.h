@@ -99,16 +99,15 @@ public:
     static int Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben,
                            std::uint32_t nummer, const Reihe& öffnung);
 
-    std::uint32_t AnzahlCodes() const { return züge_.size(); }
-    std::uint32_t Erledigt() const { return erledigt_; }
     bool Fertig() const { return beendet_; }
 
     // How many codes from the first on have their moves known, without
-    // waiting; at least Erledigt().
+    // waiting; at least the number handed out.
     std::uint32_t Bekannt();
 
-    // Hands out code number Erledigt() and returns its moves, waiting for
-    // the workers if they have not finished it yet; not after Fertig().
+    // Hands out the next code in counting order and returns its moves,
+    // waiting for the workers if they have not finished it yet; not after
+    // Fertig().
     int NächsterCode();
 
     // Ends the run after the codes handed out so far: the workers stop and
@@ -121,7 +120,7 @@ public:
     // unless lowered (tests fail a run this way without exhausting memory).
     static std::size_t Speichergrenze;
 
-    // Moves of the codes 0..Erledigt()-1 (later entries may be filled too).
+    // Moves of the codes handed out (later entries may be filled too).
     const Zugliste& Züge() const { return züge_; }
 
 private:
