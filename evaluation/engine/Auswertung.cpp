@@ -5,84 +5,11 @@
 #include <barrier>
 #include <bit>
 #include <cassert>
-#include <cstdlib>
 #include <limits>
 #include <new>
 #include <system_error>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
-
 namespace quorbix {
-
-std::size_t Auswertung::Speichergrenze = std::numeric_limits<std::size_t>::max();
-
-namespace {
-
-// Every large block of a run asks here first, so that a lowered limit fails
-// the block just as a system without memory would.
-std::size_t zugelassen(std::size_t bytes) {
-    if (bytes > Auswertung::Speichergrenze) {
-        throw std::bad_alloc();
-    }
-    return bytes;
-}
-
-} // namespace
-
-Zugliste::Zugliste(std::uint32_t anzahl) : werte_(zugelassen(anzahl)) {}
-
-int Zugliste::operator[](std::uint32_t nummer) const {
-    const std::uint8_t w = werte_[nummer].load(std::memory_order_acquire);
-    if (w != Groß) {
-        return w;
-    }
-    const std::lock_guard sperre(großSperre_);
-    return groß_.at(nummer);
-}
-
-void Zugliste::setze(std::uint32_t nummer, int züge) {
-    if (züge >= Groß) {
-        {
-            const std::lock_guard sperre(großSperre_);
-            groß_[nummer] = züge;
-        }
-        werte_[nummer].store(Groß, std::memory_order_release);
-    } else {
-        werte_[nummer].store(static_cast<std::uint8_t>(züge), std::memory_order_release);
-    }
-}
-
-unsigned Bilanz::zähle(int züge) {
-    unsigned geändert = 0;
-    if (Codes == 0 || züge < Minimum) {
-        Minimum = züge;
-        geändert |= 1U;
-    }
-    if (Codes == 0 || züge > Maximum) {
-        Maximum = züge;
-        geändert |= 2U;
-    }
-    Summe += züge;
-    ++Codes;
-    return geändert;
-}
-
-std::int64_t Bilanz::MittelZehntel() const {
-    if (Codes == 0) {
-        return 0;
-    }
-    // Exact: 10 * Summe / Codes, halves to the even neighbour.
-    const std::int64_t zähler = 10 * Summe;
-    const std::int64_t nenner = Codes;
-    std::int64_t q = zähler / nenner;
-    const std::int64_t rest2 = 2 * (zähler % nenner);
-    if (rest2 > nenner || (rest2 == nenner && q % 2 != 0)) {
-        ++q;
-    }
-    return q;
-}
 
 namespace {
 
@@ -94,38 +21,6 @@ inline unsigned gemeinsame(std::uint64_t a, std::uint64_t b) {
     const std::uint64_t min = (b & ab) | (a & ~ab);
     return static_cast<unsigned>((min * 0x0101010101010101ULL) >> 56);
 }
-
-// A large array left uninitialised, on huge pages where the system offers
-// them: a run over 16.7 million codes touches every page of it.
-template <class T> class Puffer {
-public:
-    explicit Puffer(std::size_t anzahl) {
-        constexpr std::size_t Seite = std::size_t{2} << 20;
-        const std::size_t bytes = (anzahl * sizeof(T) + Seite - 1) / Seite * Seite;
-        daten_ = static_cast<T*>(std::aligned_alloc(Seite, zugelassen(bytes == 0 ? Seite : bytes)));
-        if (daten_ == nullptr) {
-            throw std::bad_alloc();
-        }
-#if defined(MADV_HUGEPAGE)
-        madvise(daten_, bytes, MADV_HUGEPAGE);
-#endif
-    }
-    ~Puffer() {
-        std::free(daten_);
-    }
-    Puffer(const Puffer&) = delete;
-    Puffer& operator=(const Puffer&) = delete;
-
-    T& operator[](std::size_t i) {
-        return daten_[i];
-    }
-    const T& operator[](std::size_t i) const {
-        return daten_[i];
-    }
-
-private:
-    T* daten_;
-};
 
 constexpr unsigned Antworten = 81; // black * 9 + (black + white)
 
@@ -211,13 +106,13 @@ struct Auswertung::Teile {
     Kurz farben;
     std::vector<Zug> öffnung;
     std::array<Hälfte, 2> hälften;
-    Puffer<Kurz> codes;
+    Buffer<Kurz> codes;
     // Splitting moves a part out to here and back when it fits a worker's
     // share; parts beyond that are regrouped in place. A small share
     // suffices: few codes are in parts that large.
     static constexpr std::uint32_t Ablageteil = 8;
     std::uint32_t ablageJeArbeiter;
-    Puffer<Kurz> ablage;
+    Buffer<Kurz> ablage;
     Zugliste& züge;
     std::vector<Teil> haufen; // behind lauf.sperre_, like `aktiv`
     unsigned aktiv = 0;       // workers splitting a part taken from the heap

@@ -15,7 +15,9 @@
 // cannot agree with the answers. Either way the work runs on worker threads
 // and gives the same moves for every code on any number of them.
 
+#include "evaluation/engine/Buffer.h"
 #include "evaluation/engine/Eroeffnung.h"
+#include "evaluation/engine/Zugliste.h"
 #include "rules/Zufall.h"
 
 #include <atomic>
@@ -25,48 +27,9 @@
 #include <memory>
 #include <mutex>
 #include <thread>
-#include <unordered_map>
 #include <vector>
 
 namespace quorbix {
-
-// Move counts of a run, one byte per code; the rare count beyond a byte is
-// kept aside. 0 means not yet known. Workers fill in the codes they finish,
-// each code once; the thread that reads the counts learns which are known
-// through bekannt(), whose acquire pairs with the release of setze(), so a
-// known code's count is complete when it is read.
-class Zugliste {
-public:
-    explicit Zugliste(std::uint32_t anzahl = 0);
-    Zugliste(const Zugliste&) = delete;
-    Zugliste& operator=(const Zugliste&) = delete;
-
-    std::uint32_t size() const { return static_cast<std::uint32_t>(werte_.size()); }
-    int operator[](std::uint32_t nummer) const;
-    bool bekannt(std::uint32_t nummer) const {
-        return werte_[nummer].load(std::memory_order_acquire) != 0;
-    }
-    void setze(std::uint32_t nummer, int züge);
-
-private:
-    static constexpr std::uint8_t Groß = 255;
-    std::vector<std::atomic<std::uint8_t>> werte_;
-    mutable std::mutex großSperre_;
-    std::unordered_map<std::uint32_t, int> groß_;
-};
-
-// Count, total, extremes and average of the codes evaluated so far.
-struct Bilanz {
-    std::uint32_t Codes = 0;
-    std::int64_t Summe = 0;
-    int Minimum = 0;
-    int Maximum = 0;
-
-    // Returns which extremes changed: bit 0 the minimum, bit 1 the maximum.
-    unsigned zähle(int züge);
-    // The average in tenths of a move, rounded half to even; 0 without codes.
-    std::int64_t MittelZehntel() const;
-};
 
 // A run over every code on worker threads. How a code's result reaches the
 // list: a worker finishes the code's game and stores its moves in the
@@ -115,10 +78,8 @@ public:
     // The move counts of the codes handed out stay.
     void Beenden();
 
-    // The most bytes one block of a run's working storage may take; a larger
-    // block fails with std::bad_alloc as on a system out of memory. No limit
-    // unless lowered (tests fail a run this way without exhausting memory).
-    static std::size_t Speichergrenze;
+    // The most bytes one block of a run's working storage may take.
+    static inline std::size_t& Speichergrenze = quorbix::Speichergrenze;
 
     // Moves of the codes handed out (later entries may be filled too).
     const Zugliste& Züge() const { return züge_; }
