@@ -44,11 +44,6 @@ public:
     Auswertung(const Auswertung&) = delete;
     Auswertung& operator=(const Auswertung&) = delete;
 
-    // Strategy 4's game of one code, opened with `öffnung`; returns its
-    // moves. Lets a sample of a space too large to run whole be timed.
-    static int Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben,
-                           std::uint32_t nummer, const Reihe& öffnung);
-
     bool Fertig() const { return beendet_; }
 
     // How many codes from the first on have their moves known, without
