@@ -12,7 +12,7 @@ namespace quorbix {
 namespace {
 
 // Long loops look at the stop request once per this many codes.
-constexpr std::uint32_t Stoppabstand = 0xFFFF;
+constexpr std::uint32_t StopInterval = 0xFFFF;
 
 inline unsigned antwortNummer(unsigned schwarz, unsigned gesamt) {
     return schwarz * 9 + gesamt;
@@ -138,7 +138,7 @@ void Teilung::teileWurzel(unsigned w) {
     std::array<std::uint32_t, Antworten>& ziel = wurzel[w];
     Kurz c = erster;
     for (std::uint32_t i = von; i < bis; ++i) {
-        if ((i & Stoppabstand) == 0 && lauf.stopped()) {
+        if ((i & StopInterval) == 0 && lauf.stopped()) {
             break;
         }
         ++ziel[antwort(c, zug)];
@@ -227,7 +227,7 @@ void Teilung::teile(const Teil& t, Scratch& scratch) {
     std::array<std::uint64_t, 2> vorhanden{};
     const std::uint32_t ende = t.anfang + t.länge;
     for (std::uint32_t i = t.anfang; i < ende; ++i) {
-        if ((i & Stoppabstand) == 0 && lauf.stopped()) {
+        if ((i & StopInterval) == 0 && lauf.stopped()) {
             räumen();
             return;
         }
@@ -285,7 +285,7 @@ void Teilung::teile(const Teil& t, Scratch& scratch) {
 bool Teilung::verteile(const Teil& t, Scratch& scratch) {
     auto& nächster = scratch.nächster;
     for (std::uint32_t i = t.anfang; i < t.anfang + t.länge; ++i) {
-        if ((i & Stoppabstand) == 0 && lauf.stopped()) {
+        if ((i & StopInterval) == 0 && lauf.stopped()) {
             return false;
         }
         const Kurz c = codes[i];
@@ -314,7 +314,7 @@ bool Teilung::gruppiere(const std::array<std::uint8_t, Antworten>& liste,
             if (b == a) {
                 continue;
             }
-            if (++bewegt > Stoppabstand) {
+            if (++bewegt > StopInterval) {
                 if (lauf.stopped()) {
                     return false;
                 }
