@@ -1,9 +1,10 @@
 #pragma once
 // The part of a run that its engines see, and the only way they reach it:
-// whether the run stopped, a code's moves to report, and the work they share,
-// taken and handed back under the run's one lock. The reader waits here for
-// a code's moves and stops the run here. Every lock of a run is taken in
-// this file, and everything the workers share is touched only under it.
+// whether the run stopped, the moves of a code to report, and what is left
+// to do, which the workers take and hand back under the run's one lock. The
+// reader waits here for a code's moves and stops the run here. Workers and
+// reader wait and lock only in this file (the move list guards its rare
+// large counts itself).
 
 #include "evaluation/engine/Zugliste.h"
 
