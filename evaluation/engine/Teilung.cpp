@@ -59,7 +59,10 @@ Teilung::Teilung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Er�
     }
 }
 
-Teilung::Kurz Teilung::kurz(const Reihe& reihe) const {
+// The helpers of the splitting are inline: its inner loops run them once
+// per code and move.
+
+inline Teilung::Kurz Teilung::kurz(const Reihe& reihe) const {
     Kurz c = 0;
     for (int k = felder; k >= 1; --k) {
         c = (c << 3) | static_cast<Kurz>(reihe[k] - 1);
@@ -67,16 +70,16 @@ Teilung::Kurz Teilung::kurz(const Reihe& reihe) const {
     return c;
 }
 
-std::uint64_t Teilung::anzahlen(Kurz c) const {
+inline std::uint64_t Teilung::anzahlen(Kurz c) const {
     return hälften[0].anzahlen[c & 0xFFF] + hälften[1].anzahlen[(c >> 12) & 0xFFF];
 }
 
-std::uint32_t Teilung::nummer(Kurz c) const {
+inline std::uint32_t Teilung::nummer(Kurz c) const {
     return hälften[0].nummer[c & 0xFFF] + hälften[1].nummer[(c >> 12) & 0xFFF];
 }
 
 // The next code in counting order; not after the last.
-Teilung::Kurz Teilung::weiter(Kurz c) const {
+inline Teilung::Kurz Teilung::weiter(Kurz c) const {
     for (int k = 0; k < felder; ++k) {
         const int stelle = 3 * k;
         if (((c >> stelle) & 7) + 1 < farben) {
@@ -87,7 +90,7 @@ Teilung::Kurz Teilung::weiter(Kurz c) const {
     return c;
 }
 
-unsigned Teilung::antwort(Kurz c, const Zug& zug) const {
+inline unsigned Teilung::antwort(Kurz c, const Zug& zug) const {
     const Kurz x = (c ^ zug.code) | zug.fremd;
     const unsigned schwarz = hälften[0].gleich[x & 0xFFF] + hälften[1].gleich[x >> 12];
     return antwortNummer(schwarz, gemeinsame(anzahlen(c), zug.anzahlen));
@@ -185,7 +188,7 @@ void Teilung::gibWurzelteile() {
 }
 
 // Settles a part whose moves follow without playing: true if done.
-bool Teilung::erledige(const Teil& t) {
+inline bool Teilung::erledige(const Teil& t) {
     if (t.tiefe < static_cast<int>(öffnung.size()) || t.länge > 2) {
         return false;
     }
@@ -198,7 +201,7 @@ bool Teilung::erledige(const Teil& t) {
     return true;
 }
 
-void Teilung::behandle(const Teil& t, Scratch& scratch) {
+inline void Teilung::behandle(const Teil& t, Scratch& scratch) {
     if (erledige(t)) {
         return;
     }
@@ -210,7 +213,7 @@ void Teilung::behandle(const Teil& t, Scratch& scratch) {
 }
 
 // Plays the part's next guess and splits the rest of it by the answers.
-void Teilung::teile(const Teil& t, Scratch& scratch) {
+inline void Teilung::teile(const Teil& t, Scratch& scratch) {
     if (lauf.stopped()) {
         return;
     }
@@ -282,7 +285,7 @@ void Teilung::teile(const Teil& t, Scratch& scratch) {
 
 // Moves the part's codes to their answers' groups in the worker's share
 // of `spare`, and back. False if the run stopped meanwhile.
-bool Teilung::verteile(const Teil& t, Scratch& scratch) {
+inline bool Teilung::verteile(const Teil& t, Scratch& scratch) {
     auto& nächster = scratch.nächster;
     for (std::uint32_t i = t.anfang; i < t.anfang + t.länge; ++i) {
         if ((i & StopInterval) == 0 && lauf.stopped()) {
@@ -300,9 +303,9 @@ bool Teilung::verteile(const Teil& t, Scratch& scratch) {
 // the code found there, until one for the place it started from turns
 // up. `nächster` holds where each group's free places begin. False if
 // the run stopped meanwhile.
-bool Teilung::gruppiere(const std::array<std::uint8_t, Antworten>& liste,
-                        const std::array<std::uint32_t, Antworten + 1>& anfang, unsigned n,
-                        std::array<std::uint32_t, Antworten>& nächster) {
+inline bool Teilung::gruppiere(const std::array<std::uint8_t, Antworten>& liste,
+                               const std::array<std::uint32_t, Antworten + 1>& anfang, unsigned n,
+                               std::array<std::uint32_t, Antworten>& nächster) {
     std::uint32_t bewegt = 0;
     // Once all groups but the last are filled, the last is too.
     for (unsigned k = 0; k + 1 < n; ++k) {
