@@ -3,6 +3,7 @@
 // replay it replaces, and a whole run through the evaluation window.
 
 #include "evaluation/engine/Auswertung.h"
+#include "evaluation/engine/Einzelspiele.h"
 #include "evaluation/engine/Nachspiel.h"
 #include "evaluation/frmSearch.h"
 
@@ -87,7 +88,7 @@ void BM_Stichprobe8x8(benchmark::State& state) {
             for (std::uint32_t i = 0; i < Länge; ++i) {
                 Reihe öffnung{};
                 ZieheZufallsreihe(öffnung, 8, 8, z);
-                summe += Auswertung::Einzelspiel(8, 8, alle / Scheiben * s + i, öffnung);
+                summe += Einzelspiel(8, 8, alle / Scheiben * s + i, öffnung);
             }
         }
     }

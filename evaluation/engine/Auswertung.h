@@ -1,81 +1,34 @@
 #pragma once
 // The fast evaluation of a strategy over a whole code space: for every code,
 // in counting order, the number of moves the plain replay (Nachspiel) needs,
-// without replaying every game candidate by candidate.
-//
-// After the opening, every guess is the first code in counting order that
-// agrees with all answers so far. The codes that received the same answers
-// are exactly the codes that agree with them, so they form one part of the
-// code space and share their next guess: the part's first member. Splitting
-// parts by the answer to their guess, level by level, finds every game's
-// moves with one count per code and move. Parts are split smallest first,
-// so the codes come out in counting order and a run can show and stop after
-// any code. Strategy 4 opens every game with a row of its own; those games
-// share nothing and are searched one by one, pruning blocks of codes that
-// cannot agree with the answers. Either way the work runs on worker threads
-// and gives the same moves for every code on any number of them.
+// without replaying every game candidate by candidate. Strategies with fixed
+// opening rows split the code space by the answers (Teilung); strategy 4's
+// games share nothing and are searched one by one (Ziehung). Either engine
+// runs on worker threads and gives the same moves for every code on any
+// number of them.
 
+#include "evaluation/engine/Buffer.h"
 #include "evaluation/engine/Eroeffnung.h"
+#include "evaluation/engine/Lauf.h"
+#include "evaluation/engine/Zugliste.h"
 #include "rules/Zufall.h"
 
-#include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <thread>
-#include <unordered_map>
 #include <vector>
 
 namespace quorbix {
 
-// Move counts of a run, one byte per code; the rare count beyond a byte is
-// kept aside. 0 means not yet known. Workers fill in the codes they finish,
-// each code once; the thread that reads the counts learns which are known
-// through bekannt(), whose acquire pairs with the release of setze(), so a
-// known code's count is complete when it is read.
-class Zugliste {
-public:
-    explicit Zugliste(std::uint32_t anzahl = 0);
-    Zugliste(const Zugliste&) = delete;
-    Zugliste& operator=(const Zugliste&) = delete;
-
-    std::uint32_t size() const { return static_cast<std::uint32_t>(werte_.size()); }
-    int operator[](std::uint32_t nummer) const;
-    bool bekannt(std::uint32_t nummer) const {
-        return werte_[nummer].load(std::memory_order_acquire) != 0;
-    }
-    void setze(std::uint32_t nummer, int züge);
-
-private:
-    static constexpr std::uint8_t Groß = 255;
-    std::vector<std::atomic<std::uint8_t>> werte_;
-    mutable std::mutex großSperre_;
-    std::unordered_map<std::uint32_t, int> groß_;
-};
-
-// Count, total, extremes and average of the codes evaluated so far.
-struct Bilanz {
-    std::uint32_t Codes = 0;
-    std::int64_t Summe = 0;
-    int Minimum = 0;
-    int Maximum = 0;
-
-    // Returns which extremes changed: bit 0 the minimum, bit 1 the maximum.
-    unsigned zähle(int züge);
-    // The average in tenths of a move, rounded half to even; 0 without codes.
-    std::int64_t MittelZehntel() const;
-};
+class Teilung;
+class Ziehung;
 
 // A run over every code on worker threads. How a code's result reaches the
-// list: a worker finishes the code's game and stores its moves in the
-// Zugliste (each code is written once, by one worker); the reading thread
-// advances Bekannt() over the codes whose moves are stored, in counting
-// order, and hands them out one by one through NächsterCode(). The workers
-// share only what the work needs: the parts still to be split (strategies
-// 0 to 3) or the next code and the random generator (strategy 4), behind one
-// lock, which the reader also waits on.
+// list: a worker finishes the code's game and reports its moves (each code
+// once, by one worker); the reading thread advances Bekannt() over the codes
+// whose moves are known, in counting order, and hands them out one by one
+// through NächsterCode().
 class Auswertung {
 public:
     // Prepares a run and starts `arbeiter` workers (0: one per core).
@@ -91,24 +44,15 @@ public:
     Auswertung(const Auswertung&) = delete;
     Auswertung& operator=(const Auswertung&) = delete;
 
-    // One worker per core the system reports, at least one.
-    static unsigned Kerne();
-
-    // Strategy 4's game of one code, opened with `öffnung`; returns its
-    // moves. Lets a sample of a space too large to run whole be timed.
-    static int Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben,
-                           std::uint32_t nummer, const Reihe& öffnung);
-
-    std::uint32_t AnzahlCodes() const { return züge_.size(); }
-    std::uint32_t Erledigt() const { return erledigt_; }
     bool Fertig() const { return beendet_; }
 
     // How many codes from the first on have their moves known, without
-    // waiting; at least Erledigt().
+    // waiting; at least the number handed out.
     std::uint32_t Bekannt();
 
-    // Hands out code number Erledigt() and returns its moves, waiting for
-    // the workers if they have not finished it yet; not after Fertig().
+    // Hands out the next code in counting order and returns its moves,
+    // waiting for the workers if they have not finished it yet; not after
+    // Fertig().
     int NächsterCode();
 
     // Ends the run after the codes handed out so far: the workers stop and
@@ -116,32 +60,20 @@ public:
     // The move counts of the codes handed out stay.
     void Beenden();
 
-    // The most bytes one block of a run's working storage may take; a larger
-    // block fails with std::bad_alloc as on a system out of memory. No limit
-    // unless lowered (tests fail a run this way without exhausting memory).
-    static std::size_t Speichergrenze;
+    // The most bytes one block of a run's working storage may take.
+    static inline std::size_t& Speichergrenze = quorbix::Speichergrenze;
 
-    // Moves of the codes 0..Erledigt()-1 (later entries may be filled too).
-    const Zugliste& Züge() const { return züge_; }
+    // Moves of the codes handed out (later entries may be filled too).
+    const Zugliste& Züge() const { return lauf_.Züge(); }
 
 private:
-    struct Teile;
-    struct Einzelspiele;
-    struct Ziehung;
-
-    // Workers call this when they stored codes: a waiting reader looks again.
-    void gemeldet();
-
-    Zugliste züge_;
+    Lauf lauf_;
     std::uint32_t erledigt_ = 0;
     std::uint32_t bekannt_ = 0;
     bool beendet_ = false;
-    std::mutex sperre_;
-    std::condition_variable fortschritt_;
-    std::atomic<bool> stopp_{false};
-    std::unique_ptr<Teile> teile_;
+    std::unique_ptr<Teilung> teilung_;
     std::unique_ptr<Ziehung> ziehung_;
-    std::vector<std::thread> arbeiter_;
+    std::vector<std::thread> threads_;
 };
 
 } // namespace quorbix

@@ -2,6 +2,7 @@
 
 #include "evaluation/engine/Auswertung.h"
 #include "evaluation/engine/Nachspiel.h"
+#include "evaluation/engine/Teilung.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,17 @@ TEST(Auswertung, largeSpaceStoppedInTheMiddleGivesTheSameRowsOnAnyNumberOfWorker
                 << "strategy " << s << ", " << arbeiter << " workers";
         }
     }
+}
+
+// The splitting engine alone, one of two workers, in a run that stopped
+// before it began (as when the other could not be started): it waits at the
+// first split for nobody and reports no code.
+TEST(Teilung, aWorkerOfAStoppedRunWaitsForNoOther) {
+    Lauf lauf(AnzahlCodes(4, 6));
+    Teilung teilung(4, 6, Eröffnungsreihen(1, 4, 6), lauf, 2);
+    lauf.stop();
+    teilung.arbeite(0);
+    EXPECT_FALSE(lauf.Züge().bekannt(0));
 }
 
 // Strategy 4 with real draws from a fixed seed: by the documented formula,

@@ -1,0 +1,60 @@
+#include "evaluation/engine/Zugliste.h"
+
+#include "evaluation/engine/Buffer.h"
+
+namespace quorbix {
+
+Zugliste::Zugliste(std::uint32_t anzahl) : werte_(allowed(anzahl)) {}
+
+int Zugliste::operator[](std::uint32_t nummer) const {
+    const std::uint8_t w = werte_[nummer].load(std::memory_order_acquire);
+    if (w != Groß) {
+        return w;
+    }
+    const std::lock_guard lock(mutex_);
+    return groß_.at(nummer);
+}
+
+void Zugliste::setze(std::uint32_t nummer, int züge) {
+    if (züge >= Groß) {
+        {
+            const std::lock_guard lock(mutex_);
+            groß_[nummer] = züge;
+        }
+        werte_[nummer].store(Groß, std::memory_order_release);
+    } else {
+        werte_[nummer].store(static_cast<std::uint8_t>(züge), std::memory_order_release);
+    }
+}
+
+unsigned Bilanz::zähle(int züge) {
+    unsigned geändert = 0;
+    if (Codes == 0 || züge < Minimum) {
+        Minimum = züge;
+        geändert |= 1U;
+    }
+    if (Codes == 0 || züge > Maximum) {
+        Maximum = züge;
+        geändert |= 2U;
+    }
+    Summe += züge;
+    ++Codes;
+    return geändert;
+}
+
+std::int64_t Bilanz::MittelZehntel() const {
+    if (Codes == 0) {
+        return 0;
+    }
+    // Exact: 10 * Summe / Codes, halves to the even neighbour.
+    const std::int64_t zähler = 10 * Summe;
+    const std::int64_t nenner = Codes;
+    std::int64_t q = zähler / nenner;
+    const std::int64_t rest2 = 2 * (zähler % nenner);
+    if (rest2 > nenner || (rest2 == nenner && q % 2 != 0)) {
+        ++q;
+    }
+    return q;
+}
+
+} // namespace quorbix

@@ -1,0 +1,51 @@
+#pragma once
+// What a run finds out: the moves of every code, and the figures over the
+// codes evaluated so far.
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+namespace quorbix {
+
+// Move counts of a run, one byte per code; the rare count beyond a byte is
+// kept aside. 0 means not yet known. Workers fill in the codes they finish,
+// each code once; the thread that reads the counts learns which are known
+// through bekannt(), whose acquire pairs with the release of setze(), so a
+// known code's count is complete when it is read.
+class Zugliste {
+public:
+    explicit Zugliste(std::uint32_t anzahl = 0);
+    Zugliste(const Zugliste&) = delete;
+    Zugliste& operator=(const Zugliste&) = delete;
+
+    std::uint32_t size() const { return static_cast<std::uint32_t>(werte_.size()); }
+    int operator[](std::uint32_t nummer) const;
+    bool bekannt(std::uint32_t nummer) const {
+        return werte_[nummer].load(std::memory_order_acquire) != 0;
+    }
+    void setze(std::uint32_t nummer, int züge);
+
+private:
+    static constexpr std::uint8_t Groß = 255;
+    std::vector<std::atomic<std::uint8_t>> werte_;
+    mutable std::mutex mutex_; // guards groß_
+    std::unordered_map<std::uint32_t, int> groß_;
+};
+
+// Count, total, extremes and average of the codes evaluated so far.
+struct Bilanz {
+    std::uint32_t Codes = 0;
+    std::int64_t Summe = 0;
+    int Minimum = 0;
+    int Maximum = 0;
+
+    // Returns which extremes changed: bit 0 the minimum, bit 1 the maximum.
+    unsigned zähle(int züge);
+    // The average in tenths of a move, rounded half to even; 0 without codes.
+    std::int64_t MittelZehntel() const;
+};
+
+} // namespace quorbix
