@@ -28,15 +28,15 @@ public:
     ~frmQuorbix() override;
 
     // The settings; a change takes effect with the next Start. A count
-    // outside 1..8 is refused (the board has room for no more).
+    // outside 1..8 is refused (false): the board has room for no more.
     bool Farben() const { return stand_.Farben; }
     void setFarben(bool wert) { stand_.Farben = wert; }
     bool Mensch() const { return stand_.Mensch; }
     void setMensch(bool wert) { stand_.Mensch = wert; }
     std::int16_t AnzahlFarben() const { return stand_.AnzahlFarben; }
-    void setAnzahlFarben(int wert) { stand_.setzeAnzahlFarben(wert); }
+    bool setAnzahlFarben(int wert) { return stand_.setzeAnzahlFarben(wert); }
     std::int16_t AnzahlFelder() const { return stand_.AnzahlFelder; }
-    void setAnzahlFelder(int wert) { stand_.setzeAnzahlFelder(wert); }
+    bool setAnzahlFelder(int wert) { return stand_.setzeAnzahlFelder(wert); }
 
     void Start();
     void Anzahlschwarze() { stand_.Anzahlschwarze(); }
