@@ -1,8 +1,8 @@
 #include "mainwindow/Bedienfeld.h"
 
 #include "mainwindow/Brett.h"
-#include "mainwindow/Brettansicht.h"
 #include "mainwindow/Knopf.h"
+#include "mainwindow/Symbol.h"
 #include "mainwindow/Vorlesen.h"
 #include "rules/Farben.h"
 #include "rules/Zufall.h"

@@ -1,6 +1,7 @@
 #include "mainwindow/Brettansicht.h"
 
 #include "mainwindow/Brett.h"
+#include "mainwindow/Symbol.h"
 #include "mainwindow/Vorlesen.h"
 #include "rules/Farben.h"
 #include "rules/Zufall.h"
@@ -13,23 +14,6 @@
 using namespace quorbix;
 using namespace Brett;
 using ui::twRect;
-
-QColor Symbolfarbe(int symbol, const Spielstand& stand) {
-    if (symbol < 1 || symbol > MaxFarben) {
-        return Qt::white;
-    }
-    return ui::PaletteFarbe(stand.Farbtabelle[static_cast<std::size_t>(symbol)]);
-}
-
-void zeigeSymbol(QLabel* zelle, int symbol, const Spielstand& stand) {
-    if (stand.Farben) {
-        ui::setzeHintergrund(zelle, Symbolfarbe(symbol, stand));
-        zelle->setText(QString());
-    } else {
-        zelle->setText(QString::number(symbol));
-        ui::setzeHintergrund(zelle, Qt::white);
-    }
-}
 
 namespace {
 

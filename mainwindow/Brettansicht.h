@@ -5,17 +5,11 @@
 
 #include "rules/Spielstand.h"
 
-#include <QColor>
 #include <array>
 #include <vector>
 
 class QLabel;
 class QWidget;
-
-// The colour a cell shows for a symbol (white outside 1..8).
-QColor Symbolfarbe(int symbol, const quorbix::Spielstand& stand);
-// A symbol in a cell: its colour, or its digits on white.
-void zeigeSymbol(QLabel* zelle, int symbol, const quorbix::Spielstand& stand);
 
 class Brettansicht {
 public:

@@ -6,6 +6,7 @@
 #include "mainwindow/Bedienfeld.h"
 #include "mainwindow/Brettansicht.h"
 #include "mainwindow/Knopf.h"
+#include "mainwindow/Symbol.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Drehfeld.h"
 #include "ui/Meldung.h"
