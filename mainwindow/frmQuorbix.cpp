@@ -202,21 +202,13 @@ void frmQuorbix::Einstellungen_Click() {
 
 void frmQuorbix::mnuInfo_Click() {
     if (info_ == nullptr) {
-        info_ = new frmInfo(
-            [this] {
-                frmSearch fenster(AnzahlFelder(), AnzahlFarben());
-                fenster.exec();
-            },
-            this);
+        info_ = new frmInfo([this] { frmSearch(AnzahlFelder(), AnzahlFarben()).exec(); }, this);
     }
     // The computer's search pauses while the about box (or an evaluation
     // opened from it) is shown, and goes on when it closes.
-    const bool sucht = searchTimer_->isActive();
     searchTimer_->stop();
     info_->exec();
-    if (sucht) {
-        searchTimer_->start();
-    }
+    updateSearchTimer();
 }
 
 void frmQuorbix::mnuEnde_Click() {
