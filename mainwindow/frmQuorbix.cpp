@@ -62,7 +62,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     stand_.Aktivität = [this] {
         // A screen shows at most one frame per 16 ms: more turns of the event
         // loop would only slow the search down many times over.
-        if (frameClock_.isValid() && frameClock_.elapsed() < animationInterval_) {
+        if (frameClock_.isValid() && frameClock_.elapsed() < aktivitätsabstand_) {
             return false;
         }
         frameClock_.start();

@@ -63,7 +63,7 @@ public:
     // Least time between two frames of the search's animation (ms); the
     // search hands the event loop a turn at each. 0 turns at every 99th
     // step, which makes runs that click during a search repeatable.
-    void setAnimationInterval(int ms) { animationInterval_ = ms; }
+    void setzeAktivitätsabstand(int ms) { aktivitätsabstand_ = ms; }
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -82,7 +82,7 @@ private:
     quorbix::Zufall zufall_;
     QTimer* searchTimer_ = nullptr; // runs the computer's search in slices
     QElapsedTimer frameClock_;
-    int animationInterval_ = 16;
+    int aktivitätsabstand_ = 16;
     bool centred_ = false;
 
     QWidget* central_ = nullptr;

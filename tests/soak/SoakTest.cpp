@@ -198,7 +198,7 @@ TEST(Soak, randomActionsKeepEveryInvariant) {
     frmQuorbix f;
     Spieler spieler{f, std::mt19937(seed)};
     f.Zufallsgenerator().setzeQuelle([&spieler] { return spieler.zahl(); });
-    f.setAnimationInterval(0); // every 99th search step turns the event loop, as a replay must
+    f.setzeAktivitätsabstand(0); // every 99th search step turns the event loop, as a replay must
     f.show();
     f.Start();
     spieler.geladen = int(f.centralWidget()->findChildren<QWidget*>().size());
