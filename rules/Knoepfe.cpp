@@ -49,7 +49,10 @@ std::array<bool, Knopfzahl> Knopfzustände(const Spielstand& stand) {
 }
 
 Schritt Drücke(Spielstand& stand, Knopfnummer k) {
-    if (k < 0 || k >= Knopfzahl || !Knopfzustände(stand)[k]) {
+    // While a message is due the buttons show the last view, but wait for it.
+    const Spielphase phase = stand.Phase();
+    if (k < 0 || k >= Knopfzahl || !Knopfzustände(stand)[k] || phase == Spielphase::Beendet ||
+        phase == Spielphase::Widerspruch) {
         return {};
     }
     switch (k) {

@@ -236,6 +236,8 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
          "Deine 1. Antwort ?", "Was nun ?"},
         {"all right", drücke(Richtigknopf), Beendet, "1111000", 4, 40, "1111", "Deine 1. Antwort ?",
          "Was nun ?"},
+        {"main button before the message", drücke(Hauptknopf), Beendet, "1111000", 4, 40, "1111",
+         "Deine 1. Antwort ?", "Was nun ?"},
         {"human's game", [&](Spielstand& s) { s.Mensch = true, s.Neubeginn(z), s.Weiter(); },
          Menschenzug, "1110000", 0, 0, "1234", " Dein 1.Versuch !", ""},
         {"guessed 1 2 1 1", [](Spielstand& s) { s.StelleEingabe(2, 2), s.Weiter(); }, Menschenzug,
