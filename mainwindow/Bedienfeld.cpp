@@ -1,8 +1,8 @@
 #include "mainwindow/Bedienfeld.h"
 
 #include "mainwindow/Brett.h"
-#include "mainwindow/Brettansicht.h"
 #include "mainwindow/Knopf.h"
+#include "mainwindow/Symbol.h"
 #include "mainwindow/Vorlesen.h"
 #include "rules/Farben.h"
 #include "rules/Zufall.h"
@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QShortcut>
 
 using namespace quorbix;
 using ui::twRect;
@@ -38,49 +39,51 @@ Drehfeld* Zähler(QWidget* eltern, const QString& name, const QRect& lage, QLabe
 
 } // namespace
 
-Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand) : stand_(stand) {
+Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall,
+                       const Handlers& handlers)
+    : stand_(stand), zufall_(zufall) {
     const QColor knopfFläche = QApplication::palette().color(QPalette::Button);
     const ui::LabelArt zelle{13.5};
 
-    fraComp = new QGroupBox(fläche);
-    fraComp->setObjectName(QStringLiteral("fraComp"));
-    fraComp->setGeometry(twRect(5175, 1080, 5055, 4785));
-    fraComp->setFont(ui::Schrift(12));
-    ui::setzeHintergrund(fraComp, knopfFläche);
+    fraComp_ = new QGroupBox(fläche);
+    fraComp_->setObjectName(QStringLiteral("fraComp"));
+    fraComp_->setGeometry(twRect(5175, 1080, 5055, 4785));
+    fraComp_->setFont(ui::Schrift(12));
+    ui::setzeHintergrund(fraComp_, knopfFläche);
 
-    lblComp[0] = Label(fraComp, QStringLiteral("lblComp(0)"), twRect(135, 315, 375, 375), QString(),
-                       Qt::white, Qt::black, zelle);
-    Line1 = new QFrame(fraComp);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(0, ui::tw(765) - 1, ui::tw(5040), 2);
+    lblComp_[0] = Label(fraComp_, QStringLiteral("lblComp(0)"), twRect(135, 315, 375, 375),
+                        QString(), Qt::white, Qt::black, zelle);
+    Line1_ = new QFrame(fraComp_);
+    Line1_->setObjectName(QStringLiteral("Line1"));
+    Line1_->setFrameShape(QFrame::HLine);
+    Line1_->setFrameShadow(QFrame::Sunken);
+    Line1_->setGeometry(0, ui::tw(765) - 1, ui::tw(5040), 2);
     for (int f = 0; f < MaxFelder; ++f) {
         const int links = Brett::PanelSpalte(f);
-        lblMen[f] = Label(fraComp, ui::Elementname("lblMen", f), twRect(links, 840, 375, 375),
-                          QStringLiteral("1"), knopfFläche, Qt::black, zelle);
-        updM[f] = Zähler(fraComp, ui::Elementname("updM", f), twRect(links + 360, 840, 270, 375),
-                         lblMen[f], 1, 1);
-        lblMen[f]->setVisible(f == 0);
-        updM[f]->setVisible(f == 0);
+        lblMen_[f] = Label(fraComp_, ui::Elementname("lblMen", f), twRect(links, 840, 375, 375),
+                           QStringLiteral("1"), knopfFläche, Qt::black, zelle);
+        updM_[f] = Zähler(fraComp_, ui::Elementname("updM", f), twRect(links + 360, 840, 270, 375),
+                          lblMen_[f], 1, 1);
+        lblMen_[f]->setVisible(f == 0);
+        updM_[f]->setVisible(f == 0);
     }
-    texLösung = Label(fraComp, QStringLiteral("texLösung"), twRect(120, 1395, 3105, 375),
-                      QStringLiteral(" "), ui::PaletteFarbe(PaletteHellgrau));
-    Zugfeld = Label(fraComp, QStringLiteral("Zugfeld"), twRect(120, 1980, 3105, 375), QString(),
-                    Qt::white);
-    Zugfeld->hide();
-    texSchwarze = Label(fraComp, QStringLiteral("texSchwarze"), twRect(120, 2610, 2295, 375),
-                        QStringLiteral("Anzahl Schwarze:"), Qt::black, Qt::white);
-    lblSchw = Label(fraComp, QStringLiteral("lblSchw"), twRect(2670, 2610, 375, 375),
-                    QStringLiteral(" "), knopfFläche);
-    texWeiße = Label(fraComp, QStringLiteral("texWeiße"), twRect(120, 3210, 2295, 375),
-                     QStringLiteral("Anzahl Weiße:"), Qt::white);
-    lblWeiß = Label(fraComp, QStringLiteral("lblWeiß"), twRect(2670, 3210, 375, 375),
-                    QStringLiteral(" "), knopfFläche);
-    updSchw = Zähler(fraComp, QStringLiteral("updSchw"), twRect(3030, 2610, 240, 375), lblSchw, 0,
-                     stand.AnzahlFelder);
-    updWeiß = Zähler(fraComp, QStringLiteral("updWeiß"), twRect(3030, 3210, 270, 375), lblWeiß, 0,
-                     stand.AnzahlFelder);
+    texLösung_ = Label(fraComp_, QStringLiteral("texLösung"), twRect(120, 1395, 3105, 375),
+                       QStringLiteral(" "), ui::PaletteFarbe(PaletteHellgrau));
+    Zugfeld_ = Label(fraComp_, QStringLiteral("Zugfeld"), twRect(120, 1980, 3105, 375), QString(),
+                     Qt::white);
+    Zugfeld_->hide();
+    texSchwarze_ = Label(fraComp_, QStringLiteral("texSchwarze"), twRect(120, 2610, 2295, 375),
+                         QStringLiteral("Anzahl Schwarze:"), Qt::black, Qt::white);
+    lblSchw_ = Label(fraComp_, QStringLiteral("lblSchw"), twRect(2670, 2610, 375, 375),
+                     QStringLiteral(" "), knopfFläche);
+    texWeiße_ = Label(fraComp_, QStringLiteral("texWeiße"), twRect(120, 3210, 2295, 375),
+                      QStringLiteral("Anzahl Weiße:"), Qt::white);
+    lblWeiß_ = Label(fraComp_, QStringLiteral("lblWeiß"), twRect(2670, 3210, 375, 375),
+                     QStringLiteral(" "), knopfFläche);
+    updSchw_ = Zähler(fraComp_, QStringLiteral("updSchw"), twRect(3030, 2610, 240, 375), lblSchw_,
+                      0, stand.AnzahlFelder);
+    updWeiß_ = Zähler(fraComp_, QStringLiteral("updWeiß"), twRect(3030, 3210, 270, 375), lblWeiß_,
+                      0, stand.AnzahlFelder);
 
     static constexpr std::array<std::array<int, 4>, Knopfzahl> lagen{{
         {3825, 1395, 1095, 615},
@@ -94,169 +97,163 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand) : stand_(stand
     for (int i = 0; i < Knopfzahl; ++i) {
         const auto& [links, oben, breite, höhe] = lagen[static_cast<std::size_t>(i)];
         const Knopfdaten& k = Knopftabelle[static_cast<std::size_t>(i)];
-        cmdFertig[i] = new Knopf(ui::Text(k.Beschriftung), fraComp);
-        cmdFertig[i]->setObjectName(ui::Elementname("cmdFertig", i));
-        cmdFertig[i]->setGeometry(twRect(links, oben, breite, höhe));
-        cmdFertig[i]->setFont(ui::Schrift(12));
-        cmdFertig[i]->setToolTip(ui::Text(k.Tipp));
+        cmdFertig_[i] = new Knopf(ui::Text(k.Beschriftung), fraComp_);
+        cmdFertig_[i]->setObjectName(ui::Elementname("cmdFertig", i));
+        cmdFertig_[i]->setGeometry(twRect(links, oben, breite, höhe));
+        cmdFertig_[i]->setFont(ui::Schrift(12));
+        cmdFertig_[i]->setToolTip(ui::Text(k.Tipp));
     }
     // "Zug zurück" is the window's default and cancel button.
-    cmdFertig[Korrekturknopf]->setDefault(true);
+    cmdFertig_[Korrekturknopf]->setDefault(true);
     for (int i = 1; i < MaxFarben; ++i) {
-        lblComp[i] = ui::kopiereLabel(lblComp[0], ui::Elementname("lblComp", i));
-        lblComp[i]->move(ui::tw(Brett::PanelSpalte(i)), lblComp[0]->y());
+        lblComp_[i] = ui::kopiereLabel(lblComp_[0], ui::Elementname("lblComp", i));
+        lblComp_[i]->move(ui::tw(Brett::PanelSpalte(i)), lblComp_[0]->y());
     }
 
     // What a screen reader hears.
     using Barrierefreiheit::benenneMitText;
     for (int f = 0; f < MaxFelder; ++f) {
-        Vorlesen::Legende(lblComp[f], f, stand);
-        Barrierefreiheit::benenneZelle(lblMen[f], QStringLiteral("Eingabe, Feld %1").arg(f + 1));
-        updM[f]->setAccessibleName(QStringLiteral("Feld %1").arg(f + 1));
-        updM[f]->setAccessibleDescription(
+        Vorlesen::Legende(lblComp_[f], f, stand);
+        Barrierefreiheit::benenneZelle(lblMen_[f], QStringLiteral("Eingabe, Feld %1").arg(f + 1));
+        updM_[f]->setAccessibleName(QStringLiteral("Feld %1").arg(f + 1));
+        updM_[f]->setAccessibleDescription(
             QStringLiteral("Pfeil nach oben oder unten wählt das Symbol für Feld %1").arg(f + 1));
     }
-    benenneMitText(texLösung, QStringLiteral("Hinweis"));
-    benenneMitText(Zugfeld, QStringLiteral("Zug des Computers"));
-    benenneMitText(lblSchw, QStringLiteral("Anzahl Schwarze"));
-    benenneMitText(lblWeiß, QStringLiteral("Anzahl Weiße"));
-    updSchw->setAccessibleName(QStringLiteral("Anzahl Schwarze"));
-    updSchw->setAccessibleDescription(
+    benenneMitText(texLösung_, QStringLiteral("Hinweis"));
+    benenneMitText(Zugfeld_, QStringLiteral("Zug des Computers"));
+    benenneMitText(lblSchw_, QStringLiteral("Anzahl Schwarze"));
+    benenneMitText(lblWeiß_, QStringLiteral("Anzahl Weiße"));
+    updSchw_->setAccessibleName(QStringLiteral("Anzahl Schwarze"));
+    updSchw_->setAccessibleDescription(
         QStringLiteral("Wie viele Stifte das richtige Symbol am richtigen Platz haben"));
-    updWeiß->setAccessibleName(QStringLiteral("Anzahl Weiße"));
-    updWeiß->setAccessibleDescription(
+    updWeiß_->setAccessibleName(QStringLiteral("Anzahl Weiße"));
+    updWeiß_->setAccessibleDescription(
         QStringLiteral("Wie viele Stifte das richtige Symbol am falschen Platz haben"));
-    Vorlesen::Knöpfe(cmdFertig, stand);
-}
+    Vorlesen::Knöpfe(cmdFertig_, stand);
 
-Reihe Bedienfeld::eingabe() const {
-    Reihe reihe{};
-    for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
-        reihe[f] = static_cast<std::int16_t>(updM[f - 1]->value());
-    }
-    return reihe;
-}
-
-void Bedienfeld::zeigeKnöpfe() {
-    const auto aktiv = Knopfzustände(stand_);
+    // The window hears of every change and click.
     for (int i = 0; i < Knopfzahl; ++i) {
-        cmdFertig[i]->setEnabled(aktiv[i]);
-        cmdFertig[i]->setText(ui::Text(Knopfbeschriftung(Knopfnummer(i), stand_)));
+        QObject::connect(cmdFertig_[i], &QPushButton::clicked, fraComp_,
+                         [klick = handlers.cmdFertig_Click, i] { klick(i); });
     }
-    // The player answers the computer's guesses from its first one on.
-    const bool antworten = !stand_.Mensch && stand_.Zug > 0;
-    updSchw->setEnabled(antworten);
-    updWeiß->setEnabled(antworten);
+    for (int f = 0; f < MaxFelder; ++f) {
+        QObject::connect(updM_[f], &Drehfeld::valueChanged, fraComp_,
+                         [änderung = handlers.updM_Change, f] { änderung(f); });
+    }
+    QObject::connect(updSchw_, &Drehfeld::valueChanged, fraComp_, handlers.updSchw_Change);
+    QObject::connect(updWeiß_, &Drehfeld::valueChanged, fraComp_, handlers.updWeiß_Change);
+    // Enter and Esc press "Zug zurück", the default and cancel button.
+    for (const auto taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        auto* kürzel = new QShortcut(QKeySequence(taste), fläche);
+        QObject::connect(kürzel, &QShortcut::activated, fraComp_, [this] {
+            if (cmdFertig_[Korrekturknopf]->isEnabled()) {
+                cmdFertig_[Korrekturknopf]->click();
+            }
+        });
+    }
 }
 
-void Bedienfeld::Aufbau() {
+int Bedienfeld::Eingabewert(int index) const {
+    return updM_.at(static_cast<std::size_t>(index))->value();
+}
+
+int Bedienfeld::Schwarzwert() const {
+    return updSchw_->value();
+}
+
+int Bedienfeld::Weißwert() const {
+    return updWeiß_->value();
+}
+
+void Bedienfeld::zeichneFeld(const Schritt& schritt) {
     const int felder = stand_.AnzahlFelder;
     const int farben = stand_.AnzahlFarben;
-    updSchw->setMaximum(felder);
-    updWeiß->setMaximum(felder);
-    for (int k = 0; k < farben; ++k) {
-        lblComp[k]->show();
-        if (stand_.Farben) {
-            ui::setzeHintergrund(lblComp[k], Symbolfarbe(k + 1, stand_));
+    fraComp_->setTitle(ui::Text(Rahmentitel(stand_)));
+    fraComp_->move(ui::tw(Brett::PanelLinks(felder)), fraComp_->y());
+    // The legend shows the game's symbols, or the computer's guess once it
+    // guesses.
+    const bool computerzug = !stand_.Mensch && stand_.Zug > 0;
+    for (int k = 0; k < MaxFarben; ++k) {
+        const bool sichtbar = k < (computerzug ? felder : farben);
+        lblComp_[k]->setVisible(sichtbar);
+        if (!sichtbar) {
+            lblComp_[k]->setText(QString());
+            ui::setzeHintergrund(lblComp_[k], Qt::white);
         } else {
-            lblComp[k]->setText(QString::number(k + 1));
+            zeigeSymbol(lblComp_[k], computerzug ? stand_.Kombination[stand_.Zug][k + 1] : k + 1,
+                        stand_);
         }
     }
-    for (int k = 0; k < felder; ++k) {
-        updM[k]->setMaximum(farben);
-        lblMen[k]->show();
-        ui::setzeHintergrund(lblMen[k], Qt::white);
-        // A colour fills the cell, so its symbol goes into the tag.
-        if (stand_.Farben) {
-            lblMen[k]->setText(QString());
-        }
-        updM[k]->binde(lblMen[k],
-                       stand_.Farben ? Drehfeld::Bindung::Tag : Drehfeld::Bindung::Beschriftung);
-        updM[k]->zeige(1);
-        updM[k]->show();
-    }
-    const bool mensch = stand_.Mensch;
-    Zugfeld->setVisible(!mensch);
-    texLösung->setText(mensch ? QStringLiteral(" Dein 1.Versuch !")
-                              : QStringLiteral(" Deine Kombination ?"));
-    zeigeZugfeld(QString());
-    fraComp->setTitle(
-        (mensch ? QStringLiteral(" Mensch überlegt : ") : QStringLiteral(" Computer überlegt : ")) +
-        QString::number(farben) +
-        (farben == 1 ? QStringLiteral(" Farbe/Zahl") : QStringLiteral(" Farben/Zahlen")));
-    fraComp->move(ui::tw(Brett::PanelLinks(felder)), fraComp->y());
-    zeigeAntwort(0, 0);
-    zeigeKnöpfe();
-}
-
-void Bedienfeld::zeigeZug(int zug) {
-    if (!stand_.Farben) {
-        Zugfeld->setText(QString());
-    }
-    if (stand_.Mensch) {
-        return;
-    }
-    // The computer's guess also stands in the panel's top row.
-    zeigeLegende(stand_.Kombination[zug]);
-    if (!stand_.Farben) {
-        for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
-            Zugfeld->setText(Zugfeld->text() + QString::number(stand_.Kombination[zug][f]));
-        }
-    }
-}
-
-void Bedienfeld::zeigeErstenComputerzug() {
-    texLösung->setText(QStringLiteral("Deine 1. Antwort ?"));
+    // The entry row; its arrows only until the computer has the player's code.
     for (int k = 0; k < MaxFelder; ++k) {
-        lblComp[k]->setVisible(k < stand_.AnzahlFelder);
-        updM[k]->hide();
+        const bool sichtbar = k < felder;
+        lblMen_[k]->setVisible(sichtbar);
+        updM_[k]->setVisible(sichtbar && (stand_.Mensch || stand_.Zug == 0));
+        if (!sichtbar) {
+            lblMen_[k]->setText(QString());
+            continue;
+        }
+        // A colour fills the cell, so its symbol goes into the tag.
+        updM_[k]->binde(lblMen_[k],
+                        stand_.Farben ? Drehfeld::Bindung::Tag : Drehfeld::Bindung::Beschriftung);
+        updM_[k]->setMaximum(farben);
+        updM_[k]->zeige(stand_.Eingabe[k + 1]);
+        zeigeSymbol(lblMen_[k], stand_.Eingabe[k + 1], stand_);
+    }
+    texLösung_->setText(ui::Text(Hinweistext(stand_)));
+    ui::setzeHintergrund(texLösung_, ui::PaletteFarbe(PaletteHellrot));
+    Zugfeld_->setVisible(!stand_.Mensch);
+    if (const auto text = Zugfeldtext(stand_)) {
+        Zugfeld_->setText(ui::Text(*text));
+    }
+    if (stand_.Zugfeld != Zugfeldanzeige::IchDenke) {
+        ui::setzeHintergrund(Zugfeld_, ui::PaletteFarbe(PaletteWeiß));
+    }
+    // The player answers the computer's guesses from its first one on.
+    for (Drehfeld* antwort : {updSchw_, updWeiß_}) {
+        antwort->setMaximum(felder);
+        antwort->setEnabled(computerzug);
+    }
+    updSchw_->zeige(stand_.EingabeSchwarz);
+    updWeiß_->zeige(stand_.EingabeWeiß);
+    const auto aktiv = Knopfzustände(stand_);
+    for (int i = 0; i < Knopfzahl; ++i) {
+        cmdFertig_[i]->setEnabled(aktiv[i]);
+        cmdFertig_[i]->setText(ui::Text(Knopfbeschriftung(Knopfnummer(i), stand_)));
+    }
+    if (schritt.Blinken) {
+        blinke();
     }
 }
 
-void Bedienfeld::zeigeLegende(const Reihe& code) {
-    for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
-        zeigeSymbol(lblComp[f - 1], code[f], stand_);
-    }
-}
-
-void Bedienfeld::zeigeAntwort(int schwarz, int weiß) {
-    updSchw->zeige(schwarz);
-    updWeiß->zeige(weiß);
-}
-
-void Bedienfeld::zeigeZugfeld(const QString& text) {
-    Zugfeld->setText(text);
-    ui::setzeHintergrund(Zugfeld, ui::PaletteFarbe(PaletteWeiß));
-}
-
-void Bedienfeld::zeigeAktivität(Zufall& zufall) {
+void Bedienfeld::zeigeAktivität() {
     if (!stand_.Farben) {
         QString ziffern = QStringLiteral(" ");
         for (int f = 0; f < stand_.AnzahlFelder; ++f) {
-            ziffern += QString::number(zufall.Symbol(stand_.AnzahlFarben));
+            ziffern += QString::number(zufall_.Symbol(stand_.AnzahlFarben));
         }
-        Zugfeld->setText(ziffern);
+        Zugfeld_->setText(ziffern);
     } else {
-        ui::setzeHintergrund(Zugfeld, Symbolfarbe(zufall.Symbol(stand_.AnzahlFarben), stand_));
+        ui::setzeHintergrund(Zugfeld_, Symbolfarbe(zufall_.Symbol(stand_.AnzahlFarben), stand_));
     }
 }
 
-void Bedienfeld::Blink(Zufall& zufall) {
+void Bedienfeld::blinke() {
     for (int i = 0; i < 20; ++i) {
-        const int farbe = zufall.Rnd() < 0.5 ? PaletteDunkelgelb : PaletteHellgrau;
-        ui::setzeHintergrund(texLösung, ui::PaletteFarbe(farbe));
-        ui::sofortZeichnen(texLösung);
+        const int farbe = zufall_.Rnd() < 0.5 ? PaletteDunkelgelb : PaletteHellgrau;
+        ui::setzeHintergrund(texLösung_, ui::PaletteFarbe(farbe));
+        ui::sofortZeichnen(texLösung_);
     }
-    ui::setzeHintergrund(texLösung, ui::PaletteFarbe(PaletteHellrot));
+    ui::setzeHintergrund(texLösung_, ui::PaletteFarbe(PaletteHellrot));
 }
 
-void Bedienfeld::Lösch() {
+void Bedienfeld::leereFeld() {
     for (int i = 0; i < stand_.AnzahlFelder; ++i) {
-        lblMen[i]->setText(QString());
-        lblMen[i]->hide();
-        updM[i]->hide();
+        lblMen_[i]->setText(QString());
+        lblMen_[i]->hide();
+        updM_[i]->hide();
     }
-    for (QLabel* legende : lblComp) {
+    for (QLabel* legende : lblComp_) {
         legende->hide();
         legende->setText(QString());
         ui::setzeHintergrund(legende, Qt::white);

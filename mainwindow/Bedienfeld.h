@@ -2,13 +2,14 @@
 // The control panel of the main window (the frame fraComp): the legend, the
 // entry row with its spin controls, the prompt, the computer's move, the
 // answer counts and the seven buttons, created with what screen readers hear
-// of them. It shows what the game state holds; the main window's handlers
-// read its spin controls and write its prompts.
+// of them. It shows what the game state holds, and hands the window the
+// events of its controls; no other code touches them.
 
 #include "rules/Knoepfe.h"
 #include "rules/Spielstand.h"
 
 #include <array>
+#include <functional>
 
 class QFrame;
 class QGroupBox;
@@ -16,7 +17,6 @@ class QLabel;
 class QWidget;
 class Drehfeld;
 class Knopf;
-class QString;
 
 namespace quorbix {
 class Zufall;
@@ -24,43 +24,51 @@ class Zufall;
 
 class Bedienfeld {
 public:
-    Bedienfeld(QWidget* fläche, const quorbix::Spielstand& stand);
+    // The window's event procedures for the panel's controls.
+    struct Handlers {
+        std::function<void(int)> cmdFertig_Click;
+        std::function<void(int)> updM_Change;
+        std::function<void()> updSchw_Change;
+        std::function<void()> updWeiß_Change;
+    };
 
-    // A new game: the legend, the entry row at symbol 1, the mode's texts,
-    // the frame's caption and place, no answer yet.
-    void Aufbau();
-    // The entry row's symbols, from the spin controls' values.
-    quorbix::Reihe eingabe() const;
-    // Enabled buttons and their captions, from the state.
-    void zeigeKnöpfe();
-    // The computer's guess of move `zug` in the legend and the move field.
-    void zeigeZug(int zug);
-    // The first guess: the legend keeps one cell per field, the entry row
-    // (the player's code) can no longer change.
-    void zeigeErstenComputerzug();
-    void zeigeLegende(const quorbix::Reihe& code);
-    void zeigeAntwort(int schwarz, int weiß);
-    void zeigeZugfeld(const QString& text);
+    Bedienfeld(QWidget* fläche, const quorbix::Spielstand& stand, quorbix::Zufall& zufall,
+               const Handlers& handlers);
+    Bedienfeld(const Bedienfeld&) = delete;
+    Bedienfeld& operator=(const Bedienfeld&) = delete;
+
+    // Brings every control of the panel in line with the state a step has
+    // left, whatever it showed before, and flashes the prompt if the step
+    // asks for a new move. While the search runs, its animation has the move
+    // field.
+    void zeichneFeld(const quorbix::Schritt& schritt);
     // One frame of the search's animation in the move field.
-    void zeigeAktivität(quorbix::Zufall& zufall);
-    void Blink(quorbix::Zufall& zufall);
-    void Lösch();
+    void zeigeAktivität();
+    // Flashes the prompt line; it stays light red.
+    void blinke();
+    // No game: the entry row and the legend hidden and emptied.
+    void leereFeld();
 
-    QGroupBox* fraComp = nullptr;
-    std::array<QLabel*, quorbix::MaxFarben> lblComp{};
-    QFrame* Line1 = nullptr;
-    std::array<QLabel*, quorbix::MaxFelder> lblMen{};
-    std::array<Drehfeld*, quorbix::MaxFelder> updM{};
-    QLabel* texLösung = nullptr;
-    std::array<Knopf*, quorbix::Knopfzahl> cmdFertig{};
-    QLabel* Zugfeld = nullptr;
-    QLabel* texSchwarze = nullptr;
-    QLabel* lblSchw = nullptr;
-    Drehfeld* updSchw = nullptr;
-    QLabel* texWeiße = nullptr;
-    QLabel* lblWeiß = nullptr;
-    Drehfeld* updWeiß = nullptr;
+    // What the arrows are set to: entry field `index` (0..7), the answer.
+    int Eingabewert(int index) const;
+    int Schwarzwert() const;
+    int Weißwert() const;
 
 private:
     const quorbix::Spielstand& stand_;
+    quorbix::Zufall& zufall_; // for the animations
+    QGroupBox* fraComp_ = nullptr;
+    std::array<QLabel*, quorbix::MaxFarben> lblComp_{};
+    QFrame* Line1_ = nullptr;
+    std::array<QLabel*, quorbix::MaxFelder> lblMen_{};
+    std::array<Drehfeld*, quorbix::MaxFelder> updM_{};
+    QLabel* texLösung_ = nullptr;
+    std::array<Knopf*, quorbix::Knopfzahl> cmdFertig_{};
+    QLabel* Zugfeld_ = nullptr;
+    QLabel* texSchwarze_ = nullptr;
+    QLabel* lblSchw_ = nullptr;
+    Drehfeld* updSchw_ = nullptr;
+    QLabel* texWeiße_ = nullptr;
+    QLabel* lblWeiß_ = nullptr;
+    Drehfeld* updWeiß_ = nullptr;
 };

@@ -1,8 +1,10 @@
 #include "mainwindow/Brettansicht.h"
 
 #include "mainwindow/Brett.h"
+#include "mainwindow/Symbol.h"
 #include "mainwindow/Vorlesen.h"
 #include "rules/Farben.h"
+#include "rules/Knoepfe.h"
 #include "rules/Zufall.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Steuerelemente.h"
@@ -13,24 +15,8 @@ using namespace quorbix;
 using namespace Brett;
 using ui::twRect;
 
-QColor Symbolfarbe(int symbol, const Spielstand& stand) {
-    if (symbol < 1 || symbol > MaxFarben) {
-        return Qt::white;
-    }
-    return ui::PaletteFarbe(stand.Farbtabelle[static_cast<std::size_t>(symbol)]);
-}
-
-void zeigeSymbol(QLabel* zelle, int symbol, const Spielstand& stand) {
-    if (stand.Farben) {
-        ui::setzeHintergrund(zelle, Symbolfarbe(symbol, stand));
-        zelle->setText(QString());
-    } else {
-        zelle->setText(QString::number(symbol));
-        ui::setzeHintergrund(zelle, Qt::white);
-    }
-}
-
-Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand) : stand_(stand) {
+Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand, Zufall& zufall)
+    : stand_(stand), zufall_(zufall) {
     using ui::LabelArt;
     const LabelArt zelle{13.5};
     const QColor knopfFläche = ui::Systemfarbe(QPalette::Button);
@@ -76,49 +62,80 @@ Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand) : stand_(s
     }
 }
 
-QLabel* Brettansicht::zelle(int feld, int zug) const {
-    return lblVersuch_.at(static_cast<std::size_t>(feld * MaxZüge + zug - 1));
-}
-
-void Brettansicht::Aufbau() {
+void Brettansicht::zeichneBrett(const Schritt& schritt) {
     const int felder = stand_.AnzahlFelder;
-    for (int k = 0; k < felder; ++k) {
-        lblKomb1_[k]->show();
-        lblKomb1_[k]->setText(QStringLiteral("?"));
-        ui::setzeHintergrund(lblKomb1_[k], Qt::white);
+    // The cells are made column by column, so that each overlaps its
+    // neighbours' borders the same way every game.
+    for (int k = 0; k < MaxFelder; ++k) {
         for (int r = 0; r < MaxZüge; ++r) {
-            const int index = MaxZüge * k + r;
-            if (index == 0) {
+            QLabel*& zelle = lblVersuch_[static_cast<std::size_t>(MaxZüge * k + r)];
+            if (k >= felder) {
+                delete zelle; // element 0 is never here: a game has a field
+                zelle = nullptr;
                 continue;
             }
-            QLabel* neu = ui::kopiereLabel(lblVersuch_[0], ui::Elementname("lblVersuch", index));
-            Barrierefreiheit::benenneZelle(neu,
-                                           QStringLiteral("Zug %1, Feld %2").arg(r + 1).arg(k + 1));
-            ui::setzeHintergrund(neu, ui::PaletteFarbe(PaletteHellgrau));
-            neu->move(ui::tw(ZelleLinks(k)), ui::tw(ZeileOben(r)));
-            neu->show();
-            lblVersuch_[static_cast<std::size_t>(index)] = neu;
+            if (zelle == nullptr) {
+                zelle = neueZelle(k, r);
+            }
+            if (r < stand_.ZahlZüge) {
+                zeigeSymbol(zelle, stand_.Kombination[r + 1][k + 1], stand_);
+            } else {
+                zelle->setText(QString());
+                ui::setzeHintergrund(zelle, ui::PaletteFarbe(PaletteHellgrau));
+            }
         }
     }
-    lblLösung_->setText(stand_.Mensch ? QStringLiteral("Computerlösung")
-                                      : QStringLiteral("Deine Kombination"));
+    // The pegs are the answers of the first moves, as many as the state
+    // counts: an answer reopened for correction is counted no more.
+    int schwarz = 0;
+    int weiß = 0;
+    for (int zug = 1; zug <= std::min<int>(stand_.Zug, MaxZüge); ++zug) {
+        int links = RechtsVomBrett(felder);
+        const auto setze = [&](std::vector<QLabel*>& pins, int& gesetzt, int anzahl, int gezählt) {
+            for (; anzahl > 0 && gesetzt < gezählt; --anzahl, ++gesetzt, links += PinAbstand) {
+                zeigePin(pins, gesetzt, zug, links);
+            }
+        };
+        setze(lblSchwarz_, schwarz, stand_.AntwortSchwarz[zug], stand_.ZahlSchwarzPins);
+        setze(lblWeiße_, weiß, stand_.AntwortWeiß[zug], stand_.ZahlWeißPins);
+    }
+    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins);
+    entfernePins(lblWeiße_, stand_.ZahlWeißPins);
+    // The solution row: covered, the player's code once the computer
+    // guesses it, or row 0 when the game is over.
+    lblLösung_->setText(ui::Text(Lösungstitel(stand_)));
     lblLösung_->move(ui::tw(RechtsVomBrett(felder)), lblLösung_->y());
-}
-
-void Brettansicht::zeigeZug(int zug) {
-    for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
-        zeigeSymbol(zelle(f - 1, zug), stand_.Kombination[zug][f], stand_);
+    for (int k = 0; k < MaxFelder; ++k) {
+        lblKomb1_[k]->setVisible(k < felder);
+    }
+    const bool spielercode = !stand_.Mensch && stand_.Zug > 0;
+    if (schritt.Aufdecken) {
+        deckeAuf(); // flashing over what the row showed so far
+    }
+    for (int k = 0; k < felder; ++k) {
+        QLabel* lösung = lblKomb1_[k];
+        if (stand_.Aufgedeckt()) {
+            zeigeSymbol(lösung, stand_.Kombination[0][k + 1], stand_);
+        } else if (spielercode) {
+            zeigeSymbol(lösung, stand_.Spielercode[k + 1], stand_);
+        } else {
+            lösung->setText(QStringLiteral("?"));
+            ui::setzeHintergrund(lösung, Qt::white);
+        }
     }
 }
 
-void Brettansicht::leereZug(int zug) {
-    for (int p = 0; p < stand_.AnzahlFelder; ++p) {
-        zelle(p, zug)->setText(QString());
-        ui::setzeHintergrund(zelle(p, zug), ui::PaletteFarbe(PaletteHellgrau));
-    }
+QLabel* Brettansicht::neueZelle(int feld, int zeile) {
+    const int index = MaxZüge * feld + zeile;
+    QLabel* zelle = ui::kopiereLabel(lblVersuch_[0], ui::Elementname("lblVersuch", index));
+    Barrierefreiheit::benenneZelle(zelle,
+                                   QStringLiteral("Zug %1, Feld %2").arg(zeile + 1).arg(feld + 1));
+    zelle->move(ui::tw(ZelleLinks(feld)), ui::tw(ZeileOben(zeile)));
+    zelle->show();
+    return zelle;
 }
 
-QLabel* Brettansicht::neuerPin(std::vector<QLabel*>& pins, int index, int zug) {
+void Brettansicht::zeigePin(std::vector<QLabel*>& pins, int index, int zug, int links) {
     if (pins.size() <= static_cast<std::size_t>(index)) {
         pins.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
@@ -128,23 +145,12 @@ QLabel* Brettansicht::neuerPin(std::vector<QLabel*>& pins, int index, int zug) {
         pin = ui::kopiereLabel(pins[0], QStringLiteral("%1(%2)").arg(name).arg(index));
     }
     Vorlesen::Stift(pin, &pins == &lblSchwarz_, zug);
-    return pin;
-}
-
-void Brettansicht::zeichnePins(int zug) {
-    int links = RechtsVomBrett(stand_.AnzahlFelder);
-    const int oben = ui::tw(ZeileOben(zug - 1));
-    const auto setze = [&](std::vector<QLabel*>& pins, int gezählt, int anzahl) {
-        for (int k = gezählt - anzahl; k < gezählt; ++k) {
-            QLabel* pin = neuerPin(pins, k, zug);
-            pin->move(ui::tw(links), oben);
-            pin->show();
-            ui::sofortZeichnen(pin);
-            links += PinAbstand;
-        }
-    };
-    setze(lblSchwarz_, stand_.ZahlSchwarzPins, stand_.AntwortSchwarz[zug]);
-    setze(lblWeiße_, stand_.ZahlWeißPins, stand_.AntwortWeiß[zug]);
+    const QPoint lage(ui::tw(links), ui::tw(ZeileOben(zug - 1)));
+    if (pin->isHidden() || pin->pos() != lage) {
+        pin->move(lage);
+        pin->show();
+        ui::sofortZeichnen(pin); // a new peg shows before anything else happens
+    }
 }
 
 void Brettansicht::entfernePins(std::vector<QLabel*>& pins, int von) {
@@ -161,29 +167,18 @@ void Brettansicht::entfernePins(std::vector<QLabel*>& pins, int von) {
     }
 }
 
-void Brettansicht::entferneÜberzählige() {
-    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins);
-    entfernePins(lblWeiße_, stand_.ZahlWeißPins);
-}
-
-void Brettansicht::zeigeLösung(const Reihe& code) {
-    for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
-        zeigeSymbol(lblKomb1_[f - 1], code[f], stand_);
-    }
-}
-
-void Brettansicht::Auflösung(Zufall& zufall) {
+void Brettansicht::deckeAuf() {
     for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
         QLabel* lösung = lblKomb1_[f - 1];
         for (int i = 0; i < 10; ++i) {
-            ui::setzeHintergrund(lösung, ui::PaletteFarbe(zufall.Bis(15)));
+            ui::setzeHintergrund(lösung, ui::PaletteFarbe(zufall_.Bis(15)));
             ui::sofortZeichnen(lösung);
         }
         zeigeSymbol(lösung, stand_.Kombination[0][f], stand_);
     }
 }
 
-void Brettansicht::Lösch() {
+void Brettansicht::leereBrett() {
     lblVersuch_[0]->setText(QString());
     ui::setzeHintergrund(lblVersuch_[0], ui::PaletteFarbe(PaletteHellgrau));
     for (std::size_t i = 1; i < lblVersuch_.size(); ++i) {

@@ -5,49 +5,37 @@
 
 #include "rules/Spielstand.h"
 
-#include <QColor>
 #include <array>
 #include <vector>
 
 class QLabel;
 class QWidget;
 
-// The colour a cell shows for a symbol (white outside 1..8).
-QColor Symbolfarbe(int symbol, const quorbix::Spielstand& stand);
-// A symbol in a cell: its colour, or its digits on white.
-void zeigeSymbol(QLabel* zelle, int symbol, const quorbix::Spielstand& stand);
-
 class Brettansicht {
 public:
     // Loading: the design elements, the row numbers and the (hidden)
     // solution cells on `fläche`, the window's client area.
-    Brettansicht(QWidget* fläche, const quorbix::Spielstand& stand);
+    Brettansicht(QWidget* fläche, const quorbix::Spielstand& stand, quorbix::Zufall& zufall);
     Brettansicht(const Brettansicht&) = delete;
     Brettansicht& operator=(const Brettansicht&) = delete;
 
-    // A new game: the solution cells with "?", the title and the grey
-    // columns for the state's fields.
-    void Aufbau();
-    // The guess of move `zug` in its row, or the row emptied.
-    void zeigeZug(int zug);
-    void leereZug(int zug);
-    // The pegs of move `zug`: the last ones the state counts, drawn at once.
-    void zeichnePins(int zug);
-    // Removes the pegs beyond the state's counts (a reopened answer).
-    void entferneÜberzählige();
-    // The solution row shows a code, at once or uncovered with flashing.
-    void zeigeLösung(const quorbix::Reihe& code);
-    void Auflösung(quorbix::Zufall& zufall);
+    // Brings the board in line with the state a step has left, whatever it
+    // showed before: the grey columns of the state's fields with its
+    // guesses, the answer pegs (painted at once), the solution row with its
+    // title, which the step may uncover.
+    void zeichneBrett(const quorbix::Schritt& schritt);
+    // Uncovers row 0 in the solution row, each cell flashing first.
+    void deckeAuf();
     // Back to the design elements; the state still describes the game shown.
-    void Lösch();
-
-    QLabel* zelle(int feld, int zug) const;
+    void leereBrett();
 
 private:
-    QLabel* neuerPin(std::vector<QLabel*>& pins, int index, int zug);
+    QLabel* neueZelle(int feld, int zeile);
+    void zeigePin(std::vector<QLabel*>& pins, int index, int zug, int links);
     void entfernePins(std::vector<QLabel*>& pins, int von);
 
     const quorbix::Spielstand& stand_;
+    quorbix::Zufall& zufall_; // for the flashing
     std::array<QLabel*, quorbix::MaxFelder> lblKomb1_{};
     QLabel* lblLösung_ = nullptr;
     std::array<QLabel*, quorbix::MaxZüge> lblNr_{};

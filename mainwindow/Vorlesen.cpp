@@ -46,7 +46,7 @@ void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
         if (!stand.Mensch && stand.Zug > 0) {
             return QStringLiteral("Zug des Computers, Feld %1: %2").arg(k + 1).arg(inhalt);
         }
-        if (!l->text().trimmed().isEmpty()) {
+        if (!stand.Farben) {
             return QStringLiteral("Zahl %1").arg(inhalt);
         }
         return QStringLiteral("Farbe %1: %2").arg(k + 1).arg(inhalt);

@@ -1,8 +1,8 @@
 #pragma once
-// The main window: the menu, the control panel and the game's turn handling.
-// The game lives in quorbix::Spielstand and the board is drawn by
-// Brettansicht; this class reads its controls, calls the game and shows the
-// resulting state.
+// The main window: the menu, the board and the control panel. The game lives
+// in quorbix::Spielstand; each handler reads its controls, makes one step of
+// the game, lets the board (Brettansicht) and the panel (Bedienfeld) draw the
+// state it leaves, and then shows what the step adds.
 
 #include "rules/Knoepfe.h"
 #include "rules/Spielstand.h"
@@ -16,7 +16,6 @@ class QAction;
 class QTimer;
 class Bedienfeld;
 class Brettansicht;
-class Drehfeld;
 
 class frmQuorbix : public QMainWindow {
     Q_OBJECT
@@ -28,15 +27,15 @@ public:
     ~frmQuorbix() override;
 
     // The settings; a change takes effect with the next Start. A count
-    // outside 1..8 is refused (the board has room for no more).
+    // outside 1..8 is refused (false): the board has room for no more.
     bool Farben() const { return stand_.Farben; }
     void setFarben(bool wert) { stand_.Farben = wert; }
     bool Mensch() const { return stand_.Mensch; }
     void setMensch(bool wert) { stand_.Mensch = wert; }
     std::int16_t AnzahlFarben() const { return stand_.AnzahlFarben; }
-    void setAnzahlFarben(int wert) { stand_.setzeAnzahlFarben(wert); }
+    bool setAnzahlFarben(int wert) { return stand_.setzeAnzahlFarben(wert); }
     std::int16_t AnzahlFelder() const { return stand_.AnzahlFelder; }
-    void setAnzahlFelder(int wert) { stand_.setzeAnzahlFelder(wert); }
+    bool setAnzahlFelder(int wert) { return stand_.setzeAnzahlFelder(wert); }
 
     void Start();
     void Anzahlschwarze() { stand_.Anzahlschwarze(); }
@@ -51,6 +50,8 @@ public:
     // Event procedures.
     void cmdFertig_Click(int Index);
     void updM_Change(int Index);
+    void updSchw_Change();
+    void updWeiß_Change();
     void mnuInfo_Click();
     void mnuEnde_Click();
 
@@ -69,31 +70,22 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
-    void verbinde();
-    void Computersieg();
-    void AntwortZurücknehmen();
-    void angabenFalsch();
-    void updAntwort_Change(Drehfeld* geändert, Drehfeld* anderes);
-    void ersterZug();
-    void menschRät();
-    void computerRät();
-    void alleRichtig();
-    void sucheWeiter();
-    void spielEnde(const QString& meldung);
-    void hilfe();
-    void zugZurück();
-    void einstellungen();
-
-    void zeigeZug(int zug);
+    // The board and the panel draw the state a step of the game has left,
+    // then its message follows.
+    void zeige(const quorbix::Schritt& schritt = {});
+    void Meldung_Ok();
+    void Einstellungen_Click();
+    void searchTimer_timeout();
+    void updateSearchTimer();
 
     quorbix::Spielstand stand_;
     quorbix::Zufall zufall_;
-    QTimer* suchtakt_ = nullptr; // runs the computer's search in slices
-    QElapsedTimer aktivitätsUhr_;
+    QTimer* searchTimer_ = nullptr; // runs the computer's search in slices
+    QElapsedTimer frameClock_;
     int aktivitätsabstand_ = 16;
-    bool zentriert_ = false;
+    bool centred_ = false;
 
-    QWidget* zentrale_ = nullptr;
+    QWidget* central_ = nullptr;
     std::unique_ptr<Brettansicht> brett_;
     std::unique_ptr<Bedienfeld> feld_;
     QAction* mnuInfo_ = nullptr;

@@ -1,13 +1,19 @@
 #pragma once
-// The seven buttons of the main window's panel: what each says, and which of
-// them may act in a state of the game.
+// What the main window's panel says of a game: the seven buttons (caption,
+// tooltip, description, and which of them may act), the prompt, the move
+// field, the frame's and the solution's titles, and the messages. Each text
+// is written here once; the views show what these functions give.
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace quorbix {
 
 class Spielstand;
+struct Schritt;
+enum class Meldungsart;
 
 // The buttons of cmdFertig, by index.
 enum Knopfnummer : int {
@@ -45,5 +51,19 @@ std::string_view Knopfbeschreibung(Knopfnummer k, const Spielstand& stand);
 
 // Which buttons may act in the state's phase, by button number.
 std::array<bool, Knopfzahl> Knopfzustände(const Spielstand& stand);
+
+// The step of the game a button makes (nothing where it may not act). A new
+// game and the settings are the window's: it clears the board first.
+Schritt Drücke(Spielstand& stand, Knopfnummer k);
+
+// The prompt line texLösung.
+std::string Hinweistext(const Spielstand& stand);
+// The move field Zugfeld; nothing while the search's animation writes it.
+std::optional<std::string> Zugfeldtext(const Spielstand& stand);
+// The caption of the frame fraComp and the title of the solution row.
+std::string Rahmentitel(const Spielstand& stand);
+std::string_view Lösungstitel(const Spielstand& stand);
+// A message of the game (the rating follows the state's move).
+std::string_view Meldungstext(Meldungsart art, const Spielstand& stand);
 
 } // namespace quorbix

@@ -14,6 +14,15 @@ bool setzeAnzahl(std::int16_t& ziel, int wert, int höchstens) {
     return true;
 }
 
+// The answer's counts keep black + white within the fields: when a change
+// breaks that, the other count takes the returned value.
+std::optional<int> AntwortAusgleich(int geändert, int anderes, int felder) {
+    if (geändert + anderes <= felder) {
+        return std::nullopt;
+    }
+    return geändert == felder ? 0 : anderes - 1;
+}
+
 } // namespace
 
 bool Einstellungen::setzeAnzahlFarben(int wert) {
@@ -30,8 +39,7 @@ void Spielstand::Neubeginn(Zufall& zufall) {
     ZahlSchwarzPins = 0;
     ZahlWeißPins = 0;
     Abbruch = 0;
-    sucht_ = false;
-    beendet_ = false;
+    ablauf_ = Ablauf::Spiel;
     Spielercode = {};
     Kombination = {};
     AntwortSchwarz = {};
@@ -42,13 +50,20 @@ void Spielstand::Neubeginn(Zufall& zufall) {
         Farbtabelle[s] = SymbolFarben[s - 1];
     }
     zufall.Randomize();
+    Eingabe = {};
     for (int f = 1; f <= AnzahlFelder; ++f) {
         Kombination[0][f] = 1;
         Kombination[1][f] = zufall.Symbol(AnzahlFarben);
         if (Mensch) {
             Kombination[0][f] = Kombination[1][f];
         }
+        Eingabe[f] = 1;
     }
+    EingabeSchwarz = 0;
+    EingabeWeiß = 0;
+    ZahlZüge = 0;
+    FragtNachAntwort = false;
+    Zugfeld = Zugfeldanzeige::Leer;
 }
 
 void Spielstand::Anzahlschwarze() {
@@ -79,12 +94,6 @@ void Spielstand::Anzahlweiße() {
     Weiße = static_cast<std::int16_t>(weiße);
 }
 
-void Spielstand::BewerteZug() {
-    Prüfzug = Zug;
-    Anzahlschwarze();
-    Anzahlweiße();
-}
-
 void Spielstand::Neu() {
     Reihe& kandidat = Kombination[0];
     for (int p = 1;; ++p) {
@@ -108,6 +117,141 @@ void Spielstand::Neu() {
     }
 }
 
+Spielphase Spielstand::Phase() const {
+    switch (ablauf_) {
+    case Ablauf::Sucht:
+        return Spielphase::Sucht;
+    case Ablauf::Widerspruch:
+        return Spielphase::Widerspruch;
+    case Ablauf::Beendet:
+        return Spielphase::Beendet;
+    case Ablauf::Spiel:
+        break;
+    }
+    if (Zug == 0) {
+        return Spielphase::NichtBegonnen;
+    }
+    if (Mensch) {
+        return Spielphase::Menschenzug;
+    }
+    return Abbruch != 0 ? Spielphase::Unterbrochen : Spielphase::WartetAufAntwort;
+}
+
+bool Spielstand::Aufgedeckt() const {
+    return ablauf_ == Ablauf::Beendet && (Mensch || !AllesSchwarz());
+}
+
+// ---------------------------------------------------------------- steps
+
+Schritt Spielstand::Weiter() {
+    if (Zug == 0) {
+        return ErsterZug();
+    }
+    return Mensch ? MenschRät() : ComputerRät();
+}
+
+Schritt Spielstand::ErsterZug() {
+    // Move 1 is the human's entry, or the computer's first guess; while the
+    // computer guesses, the entry is the player's code.
+    Zug = 1;
+    if (!Mensch) {
+        Spielercode = Eingabe;
+        FragtNachAntwort = true;
+        Zugfeld = Zugfeldanzeige::Ziffern;
+    }
+    ZugAufsBrett();
+    return {};
+}
+
+Schritt Spielstand::MenschRät() {
+    ZugAufsBrett();
+    BewerteZug();
+    EingabeSchwarz = Schwarze;
+    EingabeWeiß = Weiße;
+    NimmAntwort();
+    if (AllesSchwarz()) {
+        ablauf_ = Ablauf::Beendet;
+        return {.Aufdecken = true, .Meldung = Meldungsart::Bewertung};
+    }
+    ++Zug;
+    if (Zug > MaxZüge) {
+        ablauf_ = Ablauf::Beendet;
+        return {.Blinken = true, .Aufdecken = true, .Meldung = Meldungsart::KeineVersuche};
+    }
+    return {.Blinken = true};
+}
+
+Schritt Spielstand::ComputerRät() {
+    // A resumed search keeps the answer stored before it began.
+    if (Abbruch == 0) {
+        NimmAntwort();
+    }
+    FragtNachAntwort = false;
+    Zugfeld = Zugfeldanzeige::IchDenke;
+    if (AllesSchwarz()) {
+        return Computersieg();
+    }
+    if (Erschöpft == 1) {
+        // The last guess was the last code: no code is left to try.
+        Abbruch = 0;
+        ablauf_ = Ablauf::Widerspruch;
+        return {.Meldung = Meldungsart::AngabenFalsch};
+    }
+    BeginneSuche();
+    return {};
+}
+
+Schritt Spielstand::Richtig() {
+    if (Mensch) {
+        ablauf_ = Ablauf::Beendet;
+        return {.Aufdecken = true, .Meldung = Meldungsart::Aufgegeben};
+    }
+    if (Abbruch != 0) {
+        // The answer stored before the search leaves the board first.
+        PinsAbziehen();
+        Abbruch = 0;
+    }
+    EingabeSchwarz = AnzahlFelder;
+    EingabeWeiß = 0;
+    NimmAntwort();
+    return Computersieg();
+}
+
+Schritt Spielstand::Computersieg() {
+    ablauf_ = Ablauf::Beendet;
+    return {.Meldung = Meldungsart::Computersieg};
+}
+
+Schritt Spielstand::Hilfe() {
+    ZähleGegen(Spielercode);
+    EingabeSchwarz = Schwarze;
+    EingabeWeiß = Weiße;
+    return {};
+}
+
+Schritt Spielstand::ZugZurück() {
+    if (!ZugZurückMöglich()) {
+        return {};
+    }
+    // After an interrupted search the last guess stays; otherwise it goes.
+    if (Abbruch != 0) {
+        Abbruch = 0;
+    } else {
+        --Zug;
+        ZugAufsBrett();
+    }
+    FragtNachAntwort = true;
+    return AntwortZurücknehmen();
+}
+
+Schritt Spielstand::Anhalten() {
+    // "Stop" comes between two slices of the search, after a test.
+    Abbruch = Wahr;
+    ablauf_ = Ablauf::Spiel;
+    Zugfeld = Zugfeldanzeige::Unterbrechung;
+    return {};
+}
+
 void Spielstand::BeginneSuche() {
     // A stopped search resumes with its candidate and move under test. It
     // was stopped between slices, never at the step that ran past the last
@@ -117,146 +261,65 @@ void Spielstand::BeginneSuche() {
         Prüfzug = Zug;
     }
     Abbruch = 0;
-    sucht_ = true;
+    ablauf_ = Ablauf::Sucht;
 }
 
-std::optional<Suchausgang> Spielstand::SucheWeiter() {
-    if (Abbruch == 0) {
-        pause_ = false;
-        do {
-            Anzahlschwarze();
-            if (Schwarze != AntwortSchwarz[Prüfzug]) {
+std::optional<Schritt> Spielstand::SucheWeiter() {
+    if (ablauf_ != Ablauf::Sucht) {
+        return Schritt{};
+    }
+    pause_ = false;
+    do {
+        Anzahlschwarze();
+        if (Schwarze != AntwortSchwarz[Prüfzug]) {
+            Neu();
+        } else {
+            Anzahlweiße();
+            if (Weiße != AntwortWeiß[Prüfzug]) {
                 Neu();
-            } else {
-                Anzahlweiße();
-                if (Weiße != AntwortWeiß[Prüfzug]) {
-                    Neu();
-                }
             }
-            --Prüfzug;
-        } while (Prüfzug != 0 && Abbruch == 0 && !pause_);
-    }
-    if (Abbruch != 0) {
-        endeSuche();
-        return Suchausgang::Unterbrochen;
-    }
+        }
+        --Prüfzug;
+    } while (Prüfzug != 0 && !pause_);
     if (Prüfzug != 0) {
         return std::nullopt; // yielded; the candidate is tested on
     }
-    endeSuche();
-    return Erschöpft == 1 ? Suchausgang::Widerspruch : Suchausgang::Gefunden;
+    if (Erschöpft == 1) {
+        ablauf_ = Ablauf::Widerspruch;
+        return Schritt{.Meldung = Meldungsart::AngabenFalsch};
+    }
+    return NimmKandidat();
 }
 
-Suchausgang Spielstand::Suche() {
-    BeginneSuche();
+Schritt Spielstand::Suche() {
     for (;;) {
-        if (const auto ausgang = SucheWeiter()) {
-            return *ausgang;
+        if (const auto schritt = SucheWeiter()) {
+            return *schritt;
         }
     }
 }
 
-Spielphase Spielstand::Phase() const {
-    if (beendet_) {
-        return Spielphase::Beendet;
-    }
-    if (Zug == 0) {
-        return Spielphase::NichtBegonnen;
-    }
-    if (Mensch) {
-        return Spielphase::Menschenzug;
-    }
-    if (sucht_) {
-        return Spielphase::Sucht;
-    }
-    return Abbruch != 0 ? Spielphase::Unterbrochen : Spielphase::WartetAufAntwort;
-}
-
-void Spielstand::ErsterZug(const Reihe& eingabe) {
-    Zug = 1;
-    if (!Mensch) {
-        Spielercode = eingabe;
-    }
-}
-
-Rateausgang Spielstand::MenschRät(const Reihe& versuch) {
-    Eingabe(versuch);
-    BewerteZug();
-    Antwort(Schwarze, Weiße);
-    if (Gelöst()) {
-        beendet_ = true;
-        return Rateausgang::Erraten;
-    }
-    ++Zug;
-    beendet_ = Zug > MaxZüge;
-    return beendet_ ? Rateausgang::Vorbei : Rateausgang::Weiter;
-}
-
-Antwortausgang Spielstand::ComputerRät(int schwarz, int weiß) {
-    if (!Unterbrochen()) {
-        Antwort(schwarz, weiß);
-    }
-    if (AllesSchwarz()) {
-        beendet_ = true;
-        return Antwortausgang::Erraten;
-    }
-    if (Erschöpft == 1) {
-        // The enumeration ran past its last code: no code can agree any more.
-        Abbruch = 0;
-        AngabenFalsch();
-        return Antwortausgang::Widerspruch;
-    }
-    BeginneSuche();
-    return Antwortausgang::Suchen;
-}
-
-void Spielstand::AlleRichtig() {
-    if (Unterbrochen()) {
-        // The answer stored before the search leaves the board first.
-        PinsAbziehen();
-        Abbruch = 0;
-    }
-    Antwort(AnzahlFelder, 0);
-    beendet_ = true;
-}
-
-void Spielstand::Antwort(int schwarz, int weiß) {
-    AntwortSchwarz[Zug] = static_cast<std::int16_t>(schwarz);
-    AntwortWeiß[Zug] = static_cast<std::int16_t>(weiß);
-    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins + schwarz);
-    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins + weiß);
-}
-
-bool Spielstand::NimmKandidat() {
+Schritt Spielstand::NimmKandidat() {
+    // Row 0 agrees with every answer: it becomes the next guess, unless 14
+    // moves are on the board already.
     if (Zug >= MaxZüge) {
-        beendet_ = true;
-        return false;
+        ablauf_ = Ablauf::Beendet;
+        return {.Aufdecken = true, .Meldung = Meldungsart::KeineVersuche};
     }
+    ablauf_ = Ablauf::Spiel;
     ++Zug;
     Kombination[Zug] = Kombination[0];
-    Neu();
-    return true;
+    ZugAufsBrett();
+    EingabeSchwarz = 0;
+    EingabeWeiß = 0;
+    FragtNachAntwort = true;
+    Zugfeld = Zugfeldanzeige::WasNun;
+    Neu(); // the next search starts just after this guess
+    return {.Blinken = true};
 }
 
-void Spielstand::AngabenFalsch() {
-    AntwortZurücknehmen();
-}
-
-bool Spielstand::ZugZurück() {
-    if (!ZugZurückMöglich()) {
-        return false;
-    }
-    // After an interrupted search the last guess stays; otherwise it goes.
-    if (Abbruch != 0) {
-        Abbruch = 0;
-    } else {
-        --Zug;
-    }
-    AntwortZurücknehmen();
-    return true;
-}
-
-void Spielstand::AntwortZurücknehmen() {
+Schritt Spielstand::AntwortZurücknehmen() {
+    // The search restarts at the guess of move Zug (at 1, 1, ..., 1 at move 1).
     Kombination[0] = Kombination[Zug];
     PinsAbziehen();
     if (Zug == 1) {
@@ -265,11 +328,52 @@ void Spielstand::AntwortZurücknehmen() {
         }
     }
     Erschöpft = 0;
+    EingabeSchwarz = AntwortSchwarz[Zug];
+    EingabeWeiß = AntwortWeiß[Zug];
+    Zugfeld = Zugfeldanzeige::WasNun;
+    ablauf_ = Ablauf::Spiel;
+    return {};
 }
 
 void Spielstand::PinsAbziehen() {
     ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
     ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
+}
+
+// ---------------------------------------------------------------- pieces
+
+void Spielstand::StelleEingabe(int feld, int symbol) {
+    if (feld >= 1 && feld <= MaxFelder) {
+        Eingabe[feld] = static_cast<std::int16_t>(symbol);
+    }
+}
+
+void Spielstand::StelleSchwarz(int wert) {
+    EingabeSchwarz = static_cast<std::int16_t>(wert);
+    if (const auto weiß = AntwortAusgleich(wert, EingabeWeiß, AnzahlFelder)) {
+        EingabeWeiß = static_cast<std::int16_t>(*weiß);
+    }
+}
+
+void Spielstand::StelleWeiß(int wert) {
+    EingabeWeiß = static_cast<std::int16_t>(wert);
+    if (const auto schwarz = AntwortAusgleich(wert, EingabeSchwarz, AnzahlFelder)) {
+        EingabeSchwarz = static_cast<std::int16_t>(*schwarz);
+    }
+}
+
+void Spielstand::ZugAufsBrett() {
+    if (Mensch) {
+        Kombination[Zug] = Eingabe;
+    }
+    ZahlZüge = Zug;
+}
+
+void Spielstand::NimmAntwort() {
+    AntwortSchwarz[Zug] = EingabeSchwarz;
+    AntwortWeiß[Zug] = EingabeWeiß;
+    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins + EingabeSchwarz);
+    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins + EingabeWeiß);
 }
 
 void Spielstand::ZähleGegen(const Reihe& code) {
@@ -283,24 +387,10 @@ void Spielstand::ZähleGegen(const Reihe& code) {
     }
 }
 
-std::optional<int> AntwortAusgleich(int geändert, int anderes, int felder) {
-    if (geändert + anderes <= felder) {
-        return std::nullopt;
-    }
-    return geändert == felder ? 0 : anderes - 1;
-}
-
-std::string_view Bewertung(int zug) {
-    if (zug <= 3) {
-        return "Unglaublich gut !";
-    }
-    if (zug <= 6) {
-        return "Gut nachgedacht !";
-    }
-    if (zug <= 10) {
-        return "Okay. Aber es geht noch besser !";
-    }
-    return "Das ging gerade noch einmal gut !";
+void Spielstand::BewerteZug() {
+    Prüfzug = Zug;
+    Anzahlschwarze();
+    Anzahlweiße();
 }
 
 } // namespace quorbix

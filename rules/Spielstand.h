@@ -1,7 +1,9 @@
 #pragma once
 // The game of the main window without any display: settings, the state of
-// one game, the black and white counts and the computer's candidate search.
-// The window owns one Spielstand and does the drawing around these calls.
+// one game, the black and white counts, the computer's candidate search and
+// the steps of a turn. Each step leaves the state complete, as the window
+// then draws it, and says what else the window shows: a flash, the solution
+// uncovered, a message.
 
 #include "rules/Zufall.h"
 
@@ -9,7 +11,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string_view>
 
 namespace quorbix {
 
@@ -23,25 +24,6 @@ inline constexpr std::int16_t Wahr = -1;
 // One row of symbols, positions 1..AnzahlFelder (element 0 unused).
 using Reihe = std::array<std::int16_t, MaxFelder + 1>;
 
-enum class Rateausgang {
-    Erraten, // all black: the game is won
-    Weiter,  // the next move is awaited
-    Vorbei,  // the 14th guess was wrong: no moves left
-};
-
-enum class Suchausgang {
-    Unterbrochen, // "Stop" was pressed; the next search resumes
-    Widerspruch,  // no code agrees with all answers
-    Gefunden,     // row 0 agrees with every answer so far
-};
-
-// What the player's answer to the computer's guess leads to.
-enum class Antwortausgang {
-    Erraten,     // all black: the computer has found the code
-    Suchen,      // the search for the next guess has begun
-    Widerspruch, // no code is left to try: the answer is reopened
-};
-
 // Where a game stands; it decides which buttons may act.
 enum class Spielphase {
     NichtBegonnen,    // laid out, before the first press of the main button
@@ -49,7 +31,35 @@ enum class Spielphase {
     WartetAufAntwort, // the computer's guess awaits the player's answer
     Sucht,            // the computer searches for its next guess
     Unterbrochen,     // the search was stopped; the main button resumes it
-    Beendet,          // won, lost or given up: only the closing message is due
+    Widerspruch,      // no code agrees with the answers: once that is said, the answer is reopened
+    Beendet,          // won, lost or given up: once that is said, a new game begins
+};
+
+// What the move field says while the computer guesses.
+enum class Zugfeldanzeige {
+    Leer,
+    Ziffern,       // the digits of the computer's guess (with numbers; colours leave it empty)
+    IchDenke,      // "Ich denke ...": the search's animation has the field meanwhile
+    Unterbrechung, // "Unterbrechung !"
+    WasNun,        // "Was nun ?"
+};
+
+// The game's messages, by what led to them.
+enum class Meldungsart {
+    Keine,
+    Bewertung,     // the human found the code; the rating follows the move
+    KeineVersuche, // the moves ran out
+    Aufgegeben,    // "Auf- lösung"
+    Computersieg,  // the computer found the code
+    AngabenFalsch, // no code agrees with the answers
+};
+
+// What a step did beyond the state it leaves: how the window draws that
+// state, and the message that follows.
+struct Schritt {
+    bool Blinken = false;   // a new move is asked for: the prompt flashes
+    bool Aufdecken = false; // the game is over: the solution row is uncovered
+    Meldungsart Meldung = Meldungsart::Keine;
 };
 
 // The four settings of a game, with their defaults.
@@ -88,6 +98,22 @@ public:
     // against it; the solution row shows it).
     Reihe Spielercode{};
 
+    // What the panel's arrows are set to: the entry row (the human's guess,
+    // or the player's own code), and the black and white counts of the
+    // answer (while the human guesses: the counts of the last guess).
+    Reihe Eingabe{};
+    std::int16_t EingabeSchwarz = 0;
+    std::int16_t EingabeWeiß = 0;
+
+    // The guesses of moves 1..ZahlZüge are on the board; the pegs of their
+    // answers are counted by ZahlSchwarzPins and ZahlWeißPins.
+    std::int16_t ZahlZüge = 0;
+
+    // What the panel says while the computer guesses: whether the prompt
+    // asks for the answer to move Zug, and what the move field shows.
+    bool FragtNachAntwort = false;
+    Zugfeldanzeige Zugfeld = Zugfeldanzeige::Leer;
+
     // Called by Neu every 99 candidate steps: the window shows activity.
     // True asks the search to return after the current test, so that the
     // window's events can run; the next SucheWeiter goes on from there.
@@ -101,97 +127,69 @@ public:
     void Anzahlschwarze();
     void Anzahlweiße();
 
-    // Scores the guess of move Zug against row 0.
-    void BewerteZug();
-
     // One step of the candidate in counting order (position 1 fastest).
     void Neu();
 
-    // The computer's search for its next guess, entered with Zug >= 1 and the
-    // answer of move Zug stored and not all black. BeginneSuche starts it
-    // afresh or resumes an interrupted one; SucheWeiter tests candidates
-    // until the search ends (its outcome) or Aktivität asks it to yield.
-    void BeginneSuche();
-    std::optional<Suchausgang> SucheWeiter();
-    // The whole search at once.
-    Suchausgang Suche();
-
     Spielphase Phase() const;
-
-    // The rules of a turn. Each changes the state completely before the
-    // window paints it.
-
-    // First press of a game: move 1 is the human's entry or the computer's
-    // first guess; while the computer guesses the entry is the player's code.
-    void ErsterZug(const Reihe& eingabe);
-
-    // The human's entry becomes the guess of move Zug.
-    void Eingabe(const Reihe& versuch) { Kombination[Zug] = versuch; }
-
-    // A human guess of move Zug: stored, scored against the secret and its
-    // answer stored; unless it solved the code, the move advances.
-    Rateausgang MenschRät(const Reihe& versuch);
-
-    // The player's answer to the computer's guess of move Zug ("Weiter"):
-    // stored with its pegs, unless an interrupted search is resumed, whose
-    // answer was stored before it began.
-    Antwortausgang ComputerRät(int schwarz, int weiß);
-    // "Alle richtig": the guess of move Zug is answered all black, replacing
-    // an answer stored before an interrupted search.
-    void AlleRichtig();
-    // "Auf- lösung": the human gives up.
-    void Aufgeben() { beendet_ = true; }
-
-    // The answer to move Zug, with its pegs counted on the board.
-    void Antwort(int schwarz, int weiß);
-    bool AllesSchwarz() const { return AntwortSchwarz[Zug] == AnzahlFelder; }
-
-    // After an accepted search: the candidate becomes move Zug + 1 and the
-    // candidate steps past it. Refused (false) when 14 moves are on the board.
-    bool NimmKandidat();
-
-    // After a contradiction: the candidate restarts at the guess of move Zug
-    // and that move's answer is reopened.
-    void AngabenFalsch();
-
-    // "Zug zurück": after an interrupted search the candidate restarts at the
-    // guess of move Zug; otherwise move Zug is taken back and the candidate
-    // restarts at the guess before it. Then the answer of the (new) current
-    // move is reopened. Refused (false) unless the computer guesses and at
-    // least two moves are on the board.
-    bool ZugZurück();
+    // The solution row shows row 0: the game is over, and not by the
+    // computer's finding the player's code.
+    bool Aufgedeckt() const;
     bool ZugZurückMöglich() const { return !Mensch && Zug >= 2; }
 
-    // "Stop": the running search ends after its current test (the next
-    // SucheWeiter tests nothing more); the next search resumes it.
-    void Anhalten() { Abbruch = Wahr; }
-    bool Unterbrochen() const { return Abbruch != 0; }
+    // The steps of a turn, by button. The main button ("Start", "Weiter")
+    // puts move 1 on the board, then scores the human's guess, or takes the
+    // answer to the computer's guess and begins (or resumes) the search.
+    Schritt Weiter();
+    // "Auf- lösung": the human gives up; "Alle richtig": the computer's guess
+    // is answered all black.
+    Schritt Richtig();
+    // "Hilfe": the arrows take the answer counted against the player's code.
+    Schritt Hilfe();
+    // "Zug zurück": after a stopped search its guess stays, otherwise the
+    // move is taken back; then the current move's answer is reopened.
+    Schritt ZugZurück();
+    // "Stop": the search runs between the window's events, so it ends here;
+    // the main button resumes it.
+    Schritt Anhalten();
+    // A slice of the computer's search: nothing while it goes on.
+    std::optional<Schritt> SucheWeiter();
+    // The whole search at once.
+    Schritt Suche();
+    // Reopens the answer of move Zug for correction: once a contradiction has
+    // been said, and for "Zug zurück".
+    Schritt AntwortZurücknehmen();
 
-    // Counts the answer to the guess of move Zug against the given code
-    // ("Hilfe"); row 0 is borrowed and restored.
-    void ZähleGegen(const Reihe& code);
+    // The panel's arrows: entry field `feld` (1..8), and the answer's counts,
+    // which keep black + white within the fields.
+    void StelleEingabe(int feld, int symbol);
+    void StelleSchwarz(int wert);
+    void StelleWeiß(int wert);
 
-    bool Gelöst() const { return Schwarze == AnzahlFelder; }
+    // Pieces of a turn: the guess of move Zug goes on the board (the
+    // human's from the entry row); the answer on the arrows becomes the
+    // answer of move Zug, its pegs counted.
+    void ZugAufsBrett();
+    void NimmAntwort();
 
 private:
-    // Reopening the answer of move Zug: its pegs leave the count, the
-    // candidate restarts at the guess of move Zug (at 1, 1, ..., 1 at move 1),
-    // Erschöpft is cleared.
-    void AntwortZurücknehmen();
-    // The pegs of move Zug's stored answer leave the board's count.
-    void PinsAbziehen();
-    void endeSuche() { sucht_ = false; }
+    // Besides the player's next move: the search runs, or a message is due.
+    enum class Ablauf { Spiel, Sucht, Widerspruch, Beendet };
 
-    bool sucht_ = false;
-    bool beendet_ = false;
+    Schritt ErsterZug();
+    Schritt MenschRät();
+    Schritt ComputerRät();
+    Schritt Computersieg();
+    Schritt NimmKandidat();
+    void BeginneSuche();
+    void BewerteZug(); // the guess of move Zug against row 0
+    // Counts the guess of move Zug against the given code; row 0 is borrowed
+    // and restored.
+    void ZähleGegen(const Reihe& code);
+    void PinsAbziehen();
+    bool AllesSchwarz() const { return AntwortSchwarz[Zug] == AnzahlFelder; }
+
+    Ablauf ablauf_ = Ablauf::Spiel;
     bool pause_ = false; // Aktivität asked the running search to yield
 };
-
-// The answer spinners keep black + white within the fields: when a change
-// breaks that, the other spinner takes the returned value.
-std::optional<int> AntwortAusgleich(int geändert, int anderes, int felder);
-
-// The rating message for the move that solved the code (1..14).
-std::string_view Bewertung(int zug);
 
 } // namespace quorbix

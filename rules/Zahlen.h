@@ -1,6 +1,6 @@
 #pragma once
-// Numbers read back from texts: the leading number of a text, as the game's
-// labels and the strategy box are read.
+// Numbers read back from texts: the leading number of a text, as the
+// evaluation window reads its strategy box.
 
 #include <cstdint>
 #include <string_view>

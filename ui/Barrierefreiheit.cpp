@@ -21,33 +21,33 @@ constexpr std::array<const char*, 16> Farbnamen{
     "Dunkelgelb", "Hellgrau",    "Grau", "Hellblau", "Hellgrün",  "Helltürkis",
     "Hellrot",    "Hellmagenta", "Gelb", "Weiß"};
 
-struct Texte {
+struct AttachedTexts {
     Text name;
-    Text beschreibung;
+    Text description;
 };
 
-QHash<const QObject*, Texte>& Register() {
-    static QHash<const QObject*, Texte> register_;
-    return register_;
+QHash<const QObject*, AttachedTexts>& registry() {
+    static QHash<const QObject*, AttachedTexts> texts;
+    return texts;
 }
 
-Texte& Eintrag(QWidget* w) {
-    auto gefunden = Register().find(w);
-    if (gefunden == Register().end()) {
-        QObject::connect(w, &QObject::destroyed, [](QObject* o) { Register().remove(o); });
-        gefunden = Register().insert(w, {});
+AttachedTexts& entry(QWidget* w) {
+    auto gefunden = registry().find(w);
+    if (gefunden == registry().end()) {
+        QObject::connect(w, &QObject::destroyed, [](QObject* o) { registry().remove(o); });
+        gefunden = registry().insert(w, {});
     }
     return gefunden.value();
 }
 
 // The attached text of that kind, or a null string if there is none.
-QString Angehängt(const QObject* o, QAccessible::Text art) {
-    const auto gefunden = Register().constFind(o);
-    if (gefunden == Register().cend()) {
+QString attachedText(const QObject* o, QAccessible::Text art) {
+    const auto gefunden = registry().constFind(o);
+    if (gefunden == registry().cend()) {
         return {};
     }
     const Text& text = art == QAccessible::Name          ? gefunden->name
-                       : art == QAccessible::Description ? gefunden->beschreibung
+                       : art == QAccessible::Description ? gefunden->description
                                                          : Text();
     return text ? text() : QString();
 }
@@ -57,16 +57,16 @@ QString Angehängt(const QObject* o, QAccessible::Text art) {
 // So every label, push button and spin control gets one of the interfaces
 // below, and each looks for attached texts only when it is asked.
 
-class Anzeige : public QAccessibleWidget {
+class AccessibleLabel : public QAccessibleWidget {
 public:
-    explicit Anzeige(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    explicit AccessibleLabel(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
 
     QAccessible::Role role() const override {
         return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
     }
 
     QString text(QAccessible::Text art) const override {
-        if (QString angehängt = Angehängt(object(), art); !angehängt.isNull()) {
+        if (QString angehängt = attachedText(object(), art); !angehängt.isNull()) {
             return angehängt;
         }
         if (art == QAccessible::Name && widget()->accessibleName().isEmpty()) {
@@ -80,9 +80,9 @@ private:
     const QLabel* label() const { return static_cast<const QLabel*>(widget()); }
 };
 
-class Drehknopf : public QAccessibleWidget, public QAccessibleValueInterface {
+class AccessibleSpinBox : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit Drehknopf(QAbstractSpinBox* d) : QAccessibleWidget(d, QAccessible::SpinBox) {}
+    explicit AccessibleSpinBox(QAbstractSpinBox* d) : QAccessibleWidget(d, QAccessible::SpinBox) {}
 
     void* interface_cast(QAccessible::InterfaceType art) override {
         if (art == QAccessible::ValueInterface) {
@@ -92,15 +92,14 @@ public:
     }
 
     QString text(QAccessible::Text art) const override {
-        verbinde();
-        if (QString angehängt = Angehängt(object(), art); !angehängt.isNull()) {
+        if (QString angehängt = attachedText(object(), art); !angehängt.isNull()) {
             return angehängt;
         }
         if (art == QAccessible::Value) {
-            return wert();
+            return shownValue();
         }
         if (art == QAccessible::Name && !widget()->accessibleName().isEmpty()) {
-            return widget()->accessibleName() + QStringLiteral(": ") + wert();
+            return widget()->accessibleName() + QStringLiteral(": ") + shownValue();
         }
         return QAccessibleWidget::text(art);
     }
@@ -126,10 +125,7 @@ public:
         }
     }
 
-    QVariant currentValue() const override {
-        verbinde();
-        return spinBox()->property("value");
-    }
+    QVariant currentValue() const override { return spinBox()->property("value"); }
     void setCurrentValue(const QVariant& wert) override {
         if (widget()->isEnabled()) {
             spinBox()->setProperty("value", wert);
@@ -144,48 +140,33 @@ private:
 
     // The game's spin control shows its value in its label: as a number or,
     // for a symbol, as a colour.
-    QString wert() const {
+    QString shownValue() const {
         const auto* d = qobject_cast<const Drehfeld*>(widget());
         if (d != nullptr && d->gebundenesLabel() != nullptr) {
             return Zelleninhalt(d->gebundenesLabel());
         }
         return spinBox()->property("value").toString();
     }
-
-    // Qt reports the value changes of its own spin boxes; the game's are
-    // reported from the first time a screen reader has asked about one.
-    void verbinde() const {
-        auto* d = qobject_cast<Drehfeld*>(widget());
-        if (d != nullptr && !verbunden_) {
-            verbunden_ = true;
-            QObject::connect(d, &Drehfeld::valueChanged, d, [d](int wert) {
-                QAccessibleValueChangeEvent änderung(d, wert);
-                QAccessible::updateAccessibility(&änderung);
-            });
-        }
-    }
-
-    mutable bool verbunden_ = false;
 };
 
-class Druckknopf : public QAccessibleWidget {
+class AccessibleButton : public QAccessibleWidget {
 public:
-    explicit Druckknopf(QPushButton* k) : QAccessibleWidget(k, QAccessible::Button) {}
+    explicit AccessibleButton(QPushButton* k) : QAccessibleWidget(k, QAccessible::Button) {}
 
     QString text(QAccessible::Text art) const override {
-        if (QString angehängt = Angehängt(object(), art); !angehängt.isNull()) {
+        if (QString angehängt = attachedText(object(), art); !angehängt.isNull()) {
             return angehängt;
         }
         if (art == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return knopf()->text();
+            return button()->text();
         }
         return QAccessibleWidget::text(art);
     }
 
     QAccessible::State state() const override {
         QAccessible::State zustand = QAccessibleWidget::state();
-        zustand.pressed = knopf()->isDown();
-        zustand.defaultButton = knopf()->isDefault();
+        zustand.pressed = button()->isDown();
+        zustand.defaultButton = button()->isDefault();
         return zustand;
     }
 
@@ -203,26 +184,26 @@ public:
         } else if (widget()->isEnabled()) {
             // Like a click with the mouse, handled after the screen reader's
             // request has returned: the button may open a modal box.
-            knopf()->animateClick();
+            button()->animateClick();
         }
     }
 
 private:
-    QPushButton* knopf() const { return static_cast<QPushButton*>(widget()); }
+    QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
 };
 
-QAccessibleInterface* Fabrik(const QString& klasse, QObject* objekt) {
+QAccessibleInterface* factory(const QString& klasse, QObject* objekt) {
     if (!objekt->isWidgetType()) {
         return nullptr;
     }
     if (klasse == QLatin1String("QLabel")) {
-        return new Anzeige(static_cast<QLabel*>(objekt));
+        return new AccessibleLabel(static_cast<QLabel*>(objekt));
     }
     if (klasse == QLatin1String("QPushButton")) {
-        return new Druckknopf(static_cast<QPushButton*>(objekt));
+        return new AccessibleButton(static_cast<QPushButton*>(objekt));
     }
     if (klasse == QLatin1String("QAbstractSpinBox")) {
-        return new Drehknopf(static_cast<QAbstractSpinBox*>(objekt));
+        return new AccessibleSpinBox(static_cast<QAbstractSpinBox*>(objekt));
     }
     return nullptr;
 }
@@ -233,18 +214,18 @@ void einrichten() {
     // Qt asks the factory installed last first; its own comes with the
     // application object.
     static const bool eingerichtet = [] {
-        QAccessible::installFactory(Fabrik);
+        QAccessible::installFactory(factory);
         return true;
     }();
     (void)eingerichtet;
 }
 
 void setzeName(QWidget* w, Text text) {
-    Eintrag(w).name = std::move(text);
+    entry(w).name = std::move(text);
 }
 
 void setzeBeschreibung(QWidget* w, Text text) {
-    Eintrag(w).beschreibung = std::move(text);
+    entry(w).description = std::move(text);
 }
 
 void benenneMitText(QLabel* l, const QString& was) {

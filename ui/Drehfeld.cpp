@@ -2,6 +2,7 @@
 
 #include "ui/Steuerelemente.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,9 +31,16 @@ void Drehfeld::setValue(int wert) {
 }
 
 void Drehfeld::zeige(int wert) {
-    wert_ = std::clamp(wert, minimum_, std::max(minimum_, maximum_));
+    wert = std::clamp(wert, minimum_, std::max(minimum_, maximum_));
+    const bool geändert = wert != wert_;
+    wert_ = wert;
     schreibe();
     update();
+    if (geändert && QAccessible::isActive()) {
+        // As Qt's own spin boxes do, a screen reader hears of every change.
+        QAccessibleValueChangeEvent änderung(this, wert_);
+        QAccessible::updateAccessibility(&änderung);
+    }
 }
 
 void Drehfeld::setMinimum(int minimum) {

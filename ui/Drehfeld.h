@@ -35,7 +35,8 @@ public:
     void binde(QLabel* label, Bindung art);
     QLabel* gebundenesLabel() const { return label_; }
 
-    // Takes a value (clamped) and shows it, without reporting a change.
+    // Takes a value (clamped) and shows it, without reporting a change to
+    // the program (a screen reader still hears of it).
     void zeige(int wert);
 
     void stepBy(int schritte) override;

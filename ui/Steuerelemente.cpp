@@ -257,10 +257,6 @@ QColor Hintergrund(const QWidget* w) {
     return w->palette().color(QPalette::Window);
 }
 
-QString Tag(const QWidget* w) {
-    return w->property("tag").toString();
-}
-
 void setzeTag(QWidget* w, const QString& tag) {
     w->setProperty("tag", tag);
 }

@@ -18,7 +18,8 @@ namespace ui {
 int tw(int twips);
 QRect twRect(int links, int oben, int breite, int höhe);
 
-// Palette colour n (0..15) and the colour of a symbol (1..8).
+// Palette colour n (0..15); a symbol's colour is the palette colour that
+// the game's colour table gives it.
 QColor PaletteFarbe(int n);
 
 // A colour of the system's (light) palette, such as the button face.
@@ -73,7 +74,6 @@ void setzeTextfarbe(QWidget* w, const QColor& farbe);
 QColor Hintergrund(const QWidget* w);
 
 // The invisible text attached to a label.
-QString Tag(const QWidget* w);
 void setzeTag(QWidget* w, const QString& tag);
 
 // Paint a widget now, without handling any other event.

@@ -26,7 +26,8 @@ int beiModal(const std::function<void()>& aktion, const std::function<void(QWidg
     return anzahl;
 }
 
-QStringList Meldungstexte(const std::function<void()>& aktion) {
+QStringList Meldungstexte(const std::function<void()>& aktion,
+                          const std::function<QString()>& dahinter) {
     QStringList texte;
     beiModal(aktion, [&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
@@ -38,7 +39,7 @@ QStringList Meldungstexte(const std::function<void()>& aktion) {
         EXPECT_EQ(box->windowTitle().toStdString(), "Quorbix !");
         EXPECT_EQ(box->buttons().size(), 1) << "message boxes have only OK";
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-        texte << box->text();
+        texte << (dahinter ? box->text() + QStringLiteral(" | ") + dahinter() : box->text());
         box->button(QMessageBox::Ok)->click();
     });
     return texte;

@@ -4,6 +4,12 @@
 
 #include <QStringList>
 #include <functional>
+#include <ostream>
+
+// A failing check prints a text as text.
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
 
 class QWidget;
 
@@ -15,6 +21,9 @@ int beiModal(const std::function<void()>& aktion, const std::function<void(QWidg
 
 // Runs `aktion`, answers every message box with OK and returns their texts;
 // fails the test on any other modal window or a box that is not the game's.
-QStringList Meldungstexte(const std::function<void()>& aktion);
+// With `dahinter`, a text is followed by " | " and what `dahinter` finds
+// while its box is open: the window behind it, say.
+QStringList Meldungstexte(const std::function<void()>& aktion,
+                          const std::function<QString()>& dahinter = {});
 
 } // namespace testhilfe

@@ -52,12 +52,23 @@ protected:
             stelle(QStringLiteral("updM(%1)").arg(k), code[k]);
         }
     }
-    // Clicks a button and lets a search it starts run to its end.
-    QStringList klick(int i) {
-        return testhilfe::Meldungstexte([&] {
-            QTest::mouseClick(knopf(i), Qt::LeftButton);
-            testhilfe::warteAufSuche(fenster);
-        });
+    // Clicks a button and lets a search it starts run to its end; the
+    // messages shown, each with what `dahinter` finds while it is open.
+    QStringList klick(int i, const std::function<QString()>& dahinter = {}) {
+        return testhilfe::Meldungstexte(
+            [&] {
+                QTest::mouseClick(knopf(i), Qt::LeftButton);
+                testhilfe::warteAufSuche(fenster);
+            },
+            dahinter);
+    }
+    // The buttons that act, "1" for each: cmdFertig(0) to cmdFertig(6).
+    QString knöpfe() const {
+        QString s;
+        for (int i = 0; i < 7; ++i) {
+            s += knopf(i)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        return s;
     }
     // Visible answer pegs; of one kind, or both.
     int pins(const QString& art = QString()) const {
@@ -252,19 +263,42 @@ TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnce) {
             währendSuche([&] { QTest::mouseClick(knopf(5), Qt::LeftButton); });
         }
         stelle(QStringLiteral("updSchw"), 8);
-        int schwarz = -1, weiß = -1;
-        QString text;
-        testhilfe::beiModal([&] { QTest::mouseClick(knopf(f.knopf), Qt::LeftButton); },
-                            [&](QWidget* box) {
-                                schwarz = pins(QStringLiteral("lblSchwarz"));
-                                weiß = pins(QStringLiteral("lblWeiße"));
-                                text = box->property("text").toString();
-                                box->close();
-                            });
-        EXPECT_EQ(text, QStringLiteral("Bin ich nicht gut ?")) << f.fall;
-        EXPECT_EQ(schwarz * 10 + weiß, 80) << f.fall;
+        const auto stifte = [this] {
+            return QStringLiteral("%1 %2")
+                .arg(pins(QStringLiteral("lblSchwarz")))
+                .arg(pins(QStringLiteral("lblWeiße")));
+        };
+        EXPECT_EQ(klick(f.knopf, stifte), QStringList{QStringLiteral("Bin ich nicht gut ? | 8 0")})
+            << f.fall;
         EXPECT_EQ(stand().Zug, 0) << f.fall;
     }
+}
+
+// A search that ends in a message has ended before the message is shown:
+// the buttons of moves 0 to 4 act again, "Stop" does not.
+TEST_F(Fenster, theButtonsOfASearchEndedByAMessageAreBackBeforeIt) {
+    langeSuche(2); // no code agrees with move 2's answer
+    EXPECT_EQ(klick(0, [this] { return knöpfe(); }),
+              QStringList{QStringLiteral("Die Angaben sind falsch !  | 1111100")});
+    // The guess after move 14 would be a fifteenth.
+    starte(false, 6, {1, 2, 3, 4});
+    ASSERT_TRUE(klick(0).isEmpty());
+    fenster->Stand().Zug = 14;
+    EXPECT_EQ(klick(0, [this] { return knöpfe(); }),
+              QStringList{QStringLiteral("Tut mir leid. Mehr Versuche gibts nicht ! | 1111100")});
+}
+
+// The last guess was the last code: no search is needed to find that no code
+// agrees, and the answer is on the board while that is said.
+TEST_F(Fenster, aContradictionWithoutASearchShowsItsAnswerWithTheMessage) {
+    starte(false, 2, {1, 1});
+    ASSERT_TRUE(klick(0).isEmpty());
+    ASSERT_TRUE(klick(0).isEmpty()); // answered 0 0: the last code, 2 2, is left
+    ASSERT_EQ(zeile(2), QStringLiteral("22"));
+    stelle(QStringLiteral("updSchw"), 1);
+    EXPECT_EQ(klick(0, [this] { return QString::number(pins()); }),
+              QStringList{QStringLiteral("Die Angaben sind falsch !  | 1")});
+    EXPECT_EQ(pins(), 0) << "then the answer is reopened";
 }
 
 TEST_F(Fenster, enterAndEscPressZugZurückWhileItIsEnabled) {
@@ -288,15 +322,9 @@ TEST_F(Fenster, fourteenWrongGuessesLoseWithTheirMessage) {
     for (int zug = 1; zug < 14; ++zug) {
         ASSERT_TRUE(klick(0).isEmpty()) << zug;
     }
-    QString text, hinweis;
-    testhilfe::beiModal([&] { QTest::mouseClick(knopf(0), Qt::LeftButton); },
-                        [&](QWidget* box) {
-                            text = box->property("text").toString();
-                            hinweis = finde(QStringLiteral("texLösung"))->text();
-                            box->close();
-                        });
-    EXPECT_EQ(text, QStringLiteral("Tut mir leid. Mehr Versuche gibts nicht !"));
-    EXPECT_EQ(hinweis, QStringLiteral("Dein 15. Versuch !"));
+    EXPECT_EQ(klick(0, [this] { return finde(QStringLiteral("texLösung"))->text(); }),
+              QStringList{QStringLiteral(
+                  "Tut mir leid. Mehr Versuche gibts nicht ! | Dein 15. Versuch !")});
     EXPECT_EQ(stand().Zug, 0) << "a new game";
 }
 
