@@ -117,27 +117,6 @@ TEST(Neubeginn, resetsEveryFieldAndDrawsTheSecretOrTheFirstGuess) {
     }
 }
 
-TEST(Suche, slicesAndAStopBetweenThemResumeWhereTheSearchLeftOff) {
-    Spielstand s = spiel(5, 6, reihe({1, 2, 3, 4, 5}));
-    Spielstand ungestört = s;
-    antworte(ungestört, 0, 0); // only 6 6 6 6 6 agrees: a long search
-    ASSERT_EQ(ungestört.Suche().Blinken, true);
-    s.Aktivität = [] { return true; }; // yield at every frame of the animation
-    antworte(s, 0, 0);
-    for (int scheibe = 1; scheibe <= 3; ++scheibe) {
-        ASSERT_EQ(s.SucheWeiter().has_value(), false);
-        EXPECT_EQ(s.Suchschritte, 99 * scheibe);
-    }
-    s.Anhalten();
-    EXPECT_EQ(s.Phase(), Spielphase::Unterbrochen);
-    s.Aktivität = nullptr;
-    antworte(s, 4, 0);
-    EXPECT_EQ(s.AntwortSchwarz[1], 0) << "a resumed search keeps its answer";
-    EXPECT_TRUE(s.SucheWeiter().has_value()); // no Aktivität: no pause
-    EXPECT_EQ(s.Kombination[2], ungestört.Kombination[2]);
-    EXPECT_EQ(s.Suchschritte, ungestört.Suchschritte) << "resumed, not started afresh";
-}
-
 TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
     std::mt19937 zufall(4711);
     const std::pair<int, int> größen[] = {{1, 1}, {1, 8}, {2, 3}, {3, 4}, {4, 6},
