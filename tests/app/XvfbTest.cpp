@@ -91,10 +91,6 @@ TEST(Xvfb, aShortGameTheDialogsAndEndeOnTheRealProgram) {
     EXPECT_EQ(spiel.exitCode(), 0);
 }
 
-} // namespace
-
-namespace {
-
 // Without any display the program says so in one German line and ends with status 1.
 TEST(OhneAnzeige, theProgramSaysSoInOneGermanLineAndEndsWithStatusOne) {
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();

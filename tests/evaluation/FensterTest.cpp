@@ -12,8 +12,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -53,20 +55,18 @@ protected:
     // most moves, and the average in tenths, rounded half to even.
     std::string ausZeilen() const {
         const int n = liste->model()->rowCount();
-        long long summe = 0;
-        int min = 99, max = 0;
+        std::vector<int> züge;
         for (int i = 0; i < n; ++i) {
-            const int züge = liste->model()->index(i, 1).data().toInt();
-            summe += züge;
-            min = std::min(min, züge);
-            max = std::max(max, züge);
+            züge.push_back(liste->model()->index(i, 1).data().toInt());
         }
-        const long long zehntel = summe * 10 / n, rest = summe * 10 % n;
+        const auto [min, max] = std::minmax_element(züge.begin(), züge.end());
+        const long long summe = 10LL * std::accumulate(züge.begin(), züge.end(), 0LL);
+        const long long zehntel = summe / n, rest = summe % n;
         const long long mittel = zehntel + (2 * rest > n || (2 * rest == n && zehntel % 2 != 0));
         return QString("START Ende %1 %2 %3 %4")
             .arg(n)
-            .arg(min)
-            .arg(max)
+            .arg(*min)
+            .arg(*max)
             .arg(QString::number(mittel / 10.0))
             .toStdString();
     }
