@@ -62,7 +62,7 @@ Teilung::Teilung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const ErÃ
 // The helpers of the splitting are inline: its inner loops run them once
 // per code and move.
 
-inline Teilung::Kurz Teilung::kurz(const Reihe& reihe) const {
+inline Teilung::Kurz Teilung::verdichtet(const Reihe& reihe) const {
     Kurz c = 0;
     for (int k = felder; k >= 1; --k) {
         c = (c << 3) | static_cast<Kurz>(reihe[k] - 1);
@@ -137,7 +137,7 @@ void Teilung::teileWurzel(unsigned w) {
     const auto bis = static_cast<std::uint32_t>(std::uint64_t{anzahlCodes} * (w + 1) / workers);
     const Zug& zug = Ã¶ffnung[0];
     const Kurz erster =
-        kurz(CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)));
+        verdichtet(CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)));
     std::array<std::uint32_t, Antworten>& ziel = wurzel[w];
     Kurz c = erster;
     for (std::uint32_t i = von; i < bis; ++i) {

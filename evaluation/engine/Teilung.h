@@ -97,7 +97,7 @@ private:
         std::uint64_t anzahlen = 0;
     };
 
-    Kurz kurz(const Reihe& reihe) const;
+    Kurz verdichtet(const Reihe& reihe) const;
     std::uint64_t anzahlen(Kurz c) const;
     std::uint32_t nummer(Kurz c) const;
     Kurz weiter(Kurz c) const;
