@@ -136,8 +136,8 @@ void Teilung::teileWurzel(unsigned w) {
     const auto von = static_cast<std::uint32_t>(std::uint64_t{anzahlCodes} * w / workers);
     const auto bis = static_cast<std::uint32_t>(std::uint64_t{anzahlCodes} * (w + 1) / workers);
     const Zug& zug = öffnung[0];
-    const Kurz erster =
-        verdichtet(CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)));
+    const Kurz erster = verdichtet(
+        CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)));
     std::array<std::uint32_t, Antworten>& ziel = wurzel[w];
     Kurz c = erster;
     for (std::uint32_t i = von; i < bis; ++i) {
