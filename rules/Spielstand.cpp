@@ -15,12 +15,12 @@ bool setzeAnzahl(std::int16_t& ziel, int wert, int höchstens) {
 }
 
 // The answer's counts keep black + white within the fields: when a change
-// breaks that, the other count takes the returned value.
-std::optional<int> AntwortAusgleich(int geändert, int anderes, int felder) {
-    if (geändert + anderes <= felder) {
-        return std::nullopt;
+// of one breaks that, the other gives way.
+void stelleAntwortzahl(std::int16_t& geändert, std::int16_t& anderes, int wert, int felder) {
+    geändert = static_cast<std::int16_t>(wert);
+    if (wert + anderes > felder) {
+        anderes = static_cast<std::int16_t>(wert == felder ? 0 : anderes - 1);
     }
-    return geändert == felder ? 0 : anderes - 1;
 }
 
 } // namespace
@@ -349,17 +349,11 @@ void Spielstand::StelleEingabe(int feld, int symbol) {
 }
 
 void Spielstand::StelleSchwarz(int wert) {
-    EingabeSchwarz = static_cast<std::int16_t>(wert);
-    if (const auto weiß = AntwortAusgleich(wert, EingabeWeiß, AnzahlFelder)) {
-        EingabeWeiß = static_cast<std::int16_t>(*weiß);
-    }
+    stelleAntwortzahl(EingabeSchwarz, EingabeWeiß, wert, AnzahlFelder);
 }
 
 void Spielstand::StelleWeiß(int wert) {
-    EingabeWeiß = static_cast<std::int16_t>(wert);
-    if (const auto schwarz = AntwortAusgleich(wert, EingabeSchwarz, AnzahlFelder)) {
-        EingabeSchwarz = static_cast<std::int16_t>(*schwarz);
-    }
+    stelleAntwortzahl(EingabeWeiß, EingabeSchwarz, wert, AnzahlFelder);
 }
 
 void Spielstand::ZugAufsBrett() {

@@ -118,11 +118,14 @@ protected:
             return 1;
         case PdmDevicePixelRatioScaled:
             return static_cast<int>(devicePixelRatioFScale());
-        default: // sizes in millimetres and resolutions: those of a 96 dpi screen
-            return was == PdmWidthMM     ? größe_.width() * 254 / 960
-                   : was == PdmHeightMM  ? größe_.height() * 254 / 960
-                   : was == PdmNumColors ? 0xffffff
-                                         : 96;
+        case PdmWidthMM:
+            return größe_.width() * 254 / 960;
+        case PdmHeightMM:
+            return größe_.height() * 254 / 960;
+        case PdmNumColors:
+            return 0xffffff;
+        default: // the resolutions: those of a 96 dpi screen
+            return 96;
         }
     }
 

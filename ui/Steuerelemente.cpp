@@ -117,9 +117,13 @@ class Gleichbleibend : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+        // Qt passes a change on to every widget as well: the application's
+        // own event, and a window's theme change, are enough to look once.
         const QEvent::Type art = ereignis->type();
-        if (!dabei_ && (art == QEvent::ApplicationPaletteChange ||
-                        art == QEvent::ApplicationFontChange || art == QEvent::ThemeChange)) {
+        const bool anwendung =
+            ziel == QCoreApplication::instance() &&
+            (art == QEvent::ApplicationPaletteChange || art == QEvent::ApplicationFontChange);
+        if (!dabei_ && (anwendung || (art == QEvent::ThemeChange && ziel->isWindowType()))) {
             dabei_ = true;
             HelleFarbenÜberall();
             SchriftartÜberall();
