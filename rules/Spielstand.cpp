@@ -1,6 +1,7 @@
 #include "rules/Spielstand.h"
 
 #include "rules/Farben.h"
+#include "rules/Zaehlfolge.h"
 
 namespace quorbix {
 
@@ -95,18 +96,10 @@ void Spielstand::Anzahlweiße() {
 }
 
 void Spielstand::Neu() {
-    Reihe& kandidat = Kombination[0];
-    for (int p = 1;; ++p) {
-        if (++kandidat[p] <= AnzahlFarben) {
-            break;
-        }
-        if (p == AnzahlFelder) {
-            // Ran past the last code; the last position stays one too high.
-            Erschöpft = 1;
-            Prüfzug = 1;
-            break;
-        }
-        kandidat[p] = 1;
+    if (!Weiterzählen(Kombination[0], AnzahlFelder, AnzahlFarben)) {
+        // Ran past the last code; the last position stays one too high.
+        Erschöpft = 1;
+        Prüfzug = 1;
     }
     ++Suchschritte;
     if (Suchschritte % 99 == 0 && Aktivität && Aktivität()) {
