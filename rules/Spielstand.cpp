@@ -1,6 +1,7 @@
 #include "rules/Spielstand.h"
 
 #include "rules/Farben.h"
+#include "rules/Zaehlfolge.h"
 
 namespace quorbix {
 
@@ -103,18 +104,10 @@ void Spielstand::Anzahlweiße() {
 }
 
 void Spielstand::Neu() {
-    Reihe& kandidat = kombination_[0];
-    for (int p = 1;; ++p) {
-        if (++kandidat[p] <= AnzahlFarben()) {
-            break;
-        }
-        if (p == AnzahlFelder()) {
-            // Ran past the last code; the last position stays one too high.
-            erschöpft_ = 1;
-            prüfzug_ = 1;
-            break;
-        }
-        kandidat[p] = 1;
+    if (!Weiterzählen(kombination_[0], AnzahlFelder(), AnzahlFarben())) {
+        // Ran past the last code; the last position stays one too high.
+        erschöpft_ = 1;
+        prüfzug_ = 1;
     }
     ++suchschritte_;
     if (suchschritte_ % 99 == 0 && abgeben_ && abgeben_()) {
