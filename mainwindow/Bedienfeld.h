@@ -55,6 +55,8 @@ public:
     int Weißwert() const;
 
 private:
+    void zeichneKnöpfe();
+
     const quorbix::Spielstand& stand_;
     quorbix::Zufall& zufall_; // for the animations
     QGroupBox* fraComp_ = nullptr;

@@ -23,11 +23,11 @@ QString Stifte(int anzahl, const char* einer, const char* mehrere) {
 void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
     l->setAccessibleName(QStringLiteral("Zug %1").arg(zug));
     Barrierefreiheit::setzeBeschreibung(l, [zug, &stand] {
-        if (zug >= stand.Zug) {
+        if (zug >= stand.Zug()) {
             return QString(); // no answer yet
         }
-        const int schwarz = stand.AntwortSchwarz.at(static_cast<std::size_t>(zug));
-        const int weiß = stand.AntwortWeiß.at(static_cast<std::size_t>(zug));
+        const int schwarz = stand.AntwortSchwarz().at(static_cast<std::size_t>(zug));
+        const int weiß = stand.AntwortWeiß().at(static_cast<std::size_t>(zug));
         QStringList teile;
         if (schwarz > 0) {
             teile << Stifte(schwarz, "schwarzer Stift", "schwarze Stifte");
@@ -43,10 +43,10 @@ void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
 void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
     Barrierefreiheit::setzeName(l, [l, k, &stand] {
         const QString inhalt = Barrierefreiheit::Zelleninhalt(l);
-        if (!stand.Mensch && stand.Zug > 0) {
+        if (!stand.Mensch() && stand.Zug() > 0) {
             return QStringLiteral("Zug des Computers, Feld %1: %2").arg(k + 1).arg(inhalt);
         }
-        if (!stand.Farben) {
+        if (!stand.Farben()) {
             return QStringLiteral("Zahl %1").arg(inhalt);
         }
         return QStringLiteral("Farbe %1: %2").arg(k + 1).arg(inhalt);

@@ -59,16 +59,15 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     searchTimer_ = new QTimer(this);
     searchTimer_->setInterval(0);
     connect(searchTimer_, &QTimer::timeout, this, [this] { searchTimer_timeout(); });
-    stand_.Aktivität = [this] {
+    stand_.setzeAbgabe([this] {
         // A screen shows at most one frame per 16 ms: more turns of the event
         // loop would only slow the search down many times over.
         if (frameClock_.isValid() && frameClock_.elapsed() < aktivitätsabstand_) {
             return false;
         }
         frameClock_.start();
-        feld_->zeigeAktivität();
         return true;
-    };
+    });
 
     // Loading: the defaults are those of Spielstand; centre the window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -78,24 +77,61 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
 frmQuorbix::~frmQuorbix() {
     // Nothing may call back into a window that is going away.
-    stand_.Aktivität = nullptr;
+    stand_.setzeAbgabe(nullptr);
+}
+
+// ---------------------------------------------------------------- settings
+
+void frmQuorbix::vorgeben(const std::function<void(Einstellungen&)>& ändern) {
+    Einstellungen einstellungen = stand_.Vorgabe();
+    ändern(einstellungen);
+    stand_.Vorgeben(einstellungen);
+}
+
+void frmQuorbix::setFarben(bool wert) {
+    vorgeben([wert](Einstellungen& e) { e.Farben = wert; });
+}
+
+void frmQuorbix::setMensch(bool wert) {
+    vorgeben([wert](Einstellungen& e) { e.Mensch = wert; });
+}
+
+bool frmQuorbix::setAnzahlFarben(int wert) {
+    bool gültig = false;
+    vorgeben([&](Einstellungen& e) { gültig = e.setzeAnzahlFarben(wert); });
+    return gültig;
+}
+
+bool frmQuorbix::setAnzahlFelder(int wert) {
+    bool gültig = false;
+    vorgeben([&](Einstellungen& e) { gültig = e.setzeAnzahlFelder(wert); });
+    return gültig;
 }
 
 // ---------------------------------------------------------------- the documented methods
 
 void frmQuorbix::Start() {
-    stand_.Neubeginn(zufall_);
-    zeige({.Blinken = true});
+    zeige(stand_.Neubeginn());
+}
+
+void frmQuorbix::Anzahlschwarze() {
+    stand_.Anzahlschwarze();
+}
+
+void frmQuorbix::Anzahlweiße() {
+    stand_.Anzahlweiße();
 }
 
 void frmQuorbix::Zeigezug() {
-    stand_.ZugAufsBrett();
-    zeige();
+    zeige(stand_.Zeigezug());
+}
+
+void frmQuorbix::Neu() {
+    stand_.Neu();
 }
 
 void frmQuorbix::ZeigeWS() {
-    stand_.NimmAntwort();
-    zeige();
+    zeige(stand_.ZeigeWS());
 }
 
 void frmQuorbix::Auflösung() {
@@ -107,13 +143,16 @@ void frmQuorbix::Blink() {
 }
 
 void frmQuorbix::Lösch() {
-    brett_->leereBrett();
-    feld_->leereFeld();
+    zeige(stand_.Lösch());
 }
 
 // ---------------------------------------------------------------- steps of the game
 
 void frmQuorbix::zeige(const Schritt& schritt) {
+    if (schritt.Neuaufbau) {
+        brett_->leereBrett();
+        feld_->leereFeld();
+    }
     brett_->zeichneBrett(schritt);
     feld_->zeichneFeld(schritt);
     updateSearchTimer();
@@ -121,17 +160,13 @@ void frmQuorbix::zeige(const Schritt& schritt) {
         Meldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
         Meldung_Ok();
     }
+    if (schritt.Einstellen) {
+        zeigeEinstellungen();
+    }
 }
 
 void frmQuorbix::Meldung_Ok() {
-    // A game over makes room for the next; answers found contradictory are
-    // open for correction once that has been said.
-    if (stand_.Phase() == Spielphase::Beendet) {
-        Lösch();
-        Start();
-    } else if (stand_.Phase() == Spielphase::Widerspruch) {
-        zeige(stand_.AntwortZurücknehmen());
-    }
+    zeige(stand_.Quittiere());
 }
 
 void frmQuorbix::updateSearchTimer() {
@@ -145,24 +180,17 @@ void frmQuorbix::updateSearchTimer() {
 
 void frmQuorbix::searchTimer_timeout() {
     // Until the search ends, the next slice follows once the window's events have run.
-    if (const auto schritt = stand_.SucheWeiter()) {
+    const auto schritt = stand_.SucheWeiter();
+    if (stand_.Abgegeben()) {
+        feld_->zeigeAktivität();
+    }
+    if (schritt) {
         zeige(*schritt);
     }
 }
 
 void frmQuorbix::cmdFertig_Click(int Index) {
-    if (Index < 0 || Index >= Knopfzahl || !Knopfzustände(stand_)[Index]) {
-        return;
-    }
-    switch (Index) {
-    case NeuesSpielKnopf:
-        Lösch();
-        return Start();
-    case Einstellungsknopf:
-        return Einstellungen_Click();
-    default:
-        return zeige(Drücke(stand_, Knopfnummer(Index)));
-    }
+    zeige(stand_.Drücke(Knopfnummer(Index)));
 }
 
 void frmQuorbix::updM_Change(int Index) {
@@ -183,10 +211,10 @@ void frmQuorbix::updWeiß_Change() {
     zeige();
 }
 
-void frmQuorbix::Einstellungen_Click() {
-    Lösch();
+void frmQuorbix::zeigeEinstellungen() {
+    // The board has been cleared: OK (or closing) starts the next game.
     frmEinstellungen dialog(
-        stand_,
+        stand_.Vorgabe(),
         [this](const Einstellungen& neu) {
             setMensch(neu.Mensch);
             setFarben(neu.Farben);
@@ -227,7 +255,7 @@ void frmQuorbix::showEvent(QShowEvent* ereignis) {
 void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     // The search ends with the window.
     if (SucheLäuft()) {
-        stand_.Anhalten();
+        stand_.Drücke(Stopknopf);
         searchTimer_->stop();
     }
     ereignis->accept();

@@ -424,7 +424,7 @@ int main(int argc, char** argv) {
     // The dialogs, shown without their modal loop.
     testhilfe::neuesSpiel(f, true, true, 6, 4);
     {
-        frmEinstellungen einstellungen(f.Stand(), {}, &f);
+        frmEinstellungen einstellungen(f.Stand().Vorgabe(), {}, &f);
         einstellungen.show();
         speichere(&einstellungen, QStringLiteral("settings"));
         einstellungen.hide();
