@@ -49,11 +49,11 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     ui::setzeHintergrund(central_, QColor(0, 128, 0));
     setCentralWidget(central_);
     brett_ = std::make_unique<Brettansicht>(central_, stand_, zufall_);
-    feld_ = std::make_unique<Bedienfeld>(central_, stand_, zufall_,
-                                         Bedienfeld::Handlers{[this](int i) { cmdFertig_Click(i); },
-                                                              [this](int i) { updM_Change(i); },
-                                                              [this] { updSchw_Change(); },
-                                                              [this] { updWeiß_Change(); }});
+    bedienfeld_ = std::make_unique<Bedienfeld>(
+        central_, stand_, zufall_,
+        Bedienfeld::Handlers{[this](int i) { cmdFertig_Click(i); },
+                             [this](int i) { updM_Change(i); }, [this] { updSchw_Change(); },
+                             [this] { updWeiß_Change(); }});
 
     // The search runs in slices between the window's events.
     searchTimer_ = new QTimer(this);
@@ -139,7 +139,7 @@ void frmQuorbix::Auflösung() {
 }
 
 void frmQuorbix::Blink() {
-    feld_->blinke();
+    bedienfeld_->blinke();
 }
 
 void frmQuorbix::Lösch() {
@@ -150,11 +150,11 @@ void frmQuorbix::Lösch() {
 
 void frmQuorbix::zeige(const Schritt& schritt) {
     if (schritt.Neuaufbau) {
-        brett_->leereBrett();
-        feld_->leereFeld();
+        brett_->leere();
+        bedienfeld_->leere();
     }
-    brett_->zeichneBrett(schritt);
-    feld_->zeichneFeld(schritt);
+    brett_->zeichne(schritt);
+    bedienfeld_->zeichne(schritt);
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {
         Meldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
@@ -182,7 +182,7 @@ void frmQuorbix::searchTimer_timeout() {
     // Until the search ends, the next slice follows once the window's events have run.
     const auto schritt = stand_.SucheWeiter();
     if (stand_.Abgegeben()) {
-        feld_->zeigeAktivität();
+        bedienfeld_->zeigeAktivität();
     }
     if (schritt) {
         zeige(*schritt);
@@ -197,17 +197,17 @@ void frmQuorbix::updM_Change(int Index) {
     if (Index < 0 || Index >= MaxFelder) {
         return;
     }
-    stand_.StelleEingabe(Index + 1, feld_->Eingabewert(Index));
+    stand_.StelleEingabe(Index + 1, bedienfeld_->Eingabewert(Index));
     zeige();
 }
 
 void frmQuorbix::updSchw_Change() {
-    stand_.StelleSchwarz(feld_->Schwarzwert());
+    stand_.StelleSchwarz(bedienfeld_->Schwarzwert());
     zeige();
 }
 
 void frmQuorbix::updWeiß_Change() {
-    stand_.StelleWeiß(feld_->Weißwert());
+    stand_.StelleWeiß(bedienfeld_->Weißwert());
     zeige();
 }
 
