@@ -157,15 +157,15 @@ void frmQuorbix::zeige(const Schritt& schritt) {
     bedienfeld_->zeichne(schritt);
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {
-        Meldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
-        Meldung_Ok();
+        ui::zeigeMeldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
+        nachMeldung();
     }
     if (schritt.Einstellen) {
         zeigeEinstellungen();
     }
 }
 
-void frmQuorbix::Meldung_Ok() {
+void frmQuorbix::nachMeldung() {
     zeige(stand_.Quittiere());
 }
 

@@ -74,7 +74,7 @@ private:
     // The board and the panel draw the state a step of the game has left,
     // then what the step adds follows: its message, the settings dialog.
     void zeige(const quorbix::Schritt& schritt = {});
-    void Meldung_Ok();
+    void nachMeldung(); // the message has been acknowledged
     void zeigeEinstellungen();
     void vorgeben(const std::function<void(quorbix::Einstellungen&)>& ändern);
     void searchTimer_timeout();
