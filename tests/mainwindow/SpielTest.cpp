@@ -310,19 +310,6 @@ TEST_F(Fenster, enterAndEscPressZugZurückWhileItIsEnabled) {
     }
 }
 
-TEST_F(Fenster, fourteenWrongGuessesLoseWithTheirMessage) {
-    starte(true, 6, {1, 1, 1, 1});
-    gibEin({2, 2, 2, 2});
-    ASSERT_TRUE(klick(0).isEmpty());
-    for (int zug = 1; zug < 14; ++zug) {
-        ASSERT_TRUE(klick(0).isEmpty()) << zug;
-    }
-    EXPECT_EQ(klick(0, [this] { return finde(QStringLiteral("texLösung"))->text(); }),
-              QStringList{QStringLiteral(
-                  "Tut mir leid. Mehr Versuche gibts nicht ! | Dein 15. Versuch !")});
-    EXPECT_EQ(stand().Zug(), 0) << "a new game";
-}
-
 TEST_F(Fenster, theSearchGoesOnAfterInfoWasOpenedAndClosed) {
     langeSuche();
     QTest::mouseClick(knopf(0), Qt::LeftButton); // the search begins
