@@ -16,6 +16,10 @@
 #include <QTimer>
 
 using namespace quorbix;
+using dialoge::frmEinstellungen;
+using dialoge::frmInfo;
+
+namespace hauptfenster {
 
 namespace {
 
@@ -260,3 +264,5 @@ void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     }
     ereignis->accept();
 }
+
+} // namespace hauptfenster

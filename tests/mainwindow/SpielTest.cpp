@@ -97,8 +97,8 @@ protected:
                 finde(zug == 0 ? QStringLiteral("lblKomb1(%1)").arg(f)
                                : QStringLiteral("lblVersuch(%1)").arg(f * 14 + zug - 1));
             int symbol = quorbix::MaxFarben;
-            while (symbol > 0 &&
-                   Symbolfarbe(symbol, stand()) != zelle->palette().color(QPalette::Window)) {
+            while (symbol > 0 && hauptfenster::Symbolfarbe(symbol, stand()) !=
+                                     zelle->palette().color(QPalette::Window)) {
                 --symbol;
             }
             z += zelle->text().isEmpty() ? QString::number(symbol) : zelle->text();
