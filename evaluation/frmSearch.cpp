@@ -1,6 +1,7 @@
 #include "evaluation/frmSearch.h"
 
 #include "evaluation/Ergebnismodell.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Zahlen.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Meldung.h"
@@ -100,6 +101,9 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     lstView_->verticalHeader()->setDefaultSectionSize(ui::tw(255));
     lstView_->horizontalHeader()->setHighlightSections(false);
     lstView_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Tab leaves the list; the arrows move within it.
+    lstView_->setTabKeyNavigation(false);
+    Barrierefreiheit::fokusNurMitFokus(lstView_);
 
     Label1_ = beschriftung(this, "Label1", twRect(457, 5805, 1770, 195),
                            QStringLiteral("Anzahl Kombinationen:"), false);
@@ -204,7 +208,7 @@ void frmSearch::wähleLetzteZeile() {
     if (zeilen > 0) {
         // The new rows are laid out now, so that the list can scroll to them.
         lstView_->doItemsLayout();
-        lstView_->setCurrentIndex(modell_->index(zeilen - 1, 0));
+        Barrierefreiheit::zeigeZeile(lstView_, zeilen - 1);
     }
 }
 
@@ -267,14 +271,21 @@ void frmSearch::scheibe() {
         return;
     }
     // Without new codes the window looks again soon, without spinning.
+    Barrierefreiheit::meldeÄnderungen();
     takt_->start(!neu ? 1 : bilanz_.Codes < 50 ? 0 : zeitscheibe_);
 }
 
 void frmSearch::schließeLauf() {
+    const bool fertig = auswertung_->Fertig();
     auswertung_->Beenden();
     modell_->zeigeBis(bilanz_.Codes);
     zeigeAnzahl(bilanz_.Codes);
-    lblMittel_->setText(Mitteltext(bilanz_.MittelZehntel()));
+    const QString mittel = Mitteltext(bilanz_.MittelZehntel());
+    lblMittel_->setText(mittel);
+    Barrierefreiheit::meldeÄnderungen();
+    Barrierefreiheit::sage(
+        this, ui::Text(quorbix::Auswertungsnachricht(fertig, bilanz_.Codes, bilanz_.Minimum,
+                                                     bilanz_.Maximum, mittel.toStdString())));
     beendeLauf();
     wähleLetzteZeile();
     lstView_->viewport()->update();

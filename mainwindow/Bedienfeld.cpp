@@ -120,7 +120,15 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall
             QStringLiteral("Pfeil nach oben oder unten wählt das Symbol für Feld %1").arg(f + 1));
     }
     benenneMitText(texLösung_, QStringLiteral("Hinweis"));
-    benenneMitText(Zugfeld_, QStringLiteral("Zug des Computers"));
+    // While the computer thinks, its animation changes the caption many times
+    // a second: the name says what it means.
+    Barrierefreiheit::setzeName(Zugfeld_, [this] {
+        const QString text = stand_.Zugfeld == Zugfeldanzeige::IchDenke
+                                 ? QStringLiteral("Ich denke ...")
+                                 : Zugfeld_->text().simplified();
+        return text.isEmpty() ? QStringLiteral("Zug des Computers")
+                              : QStringLiteral("Zug des Computers: ") + text;
+    });
     benenneMitText(lblSchw_, QStringLiteral("Anzahl Schwarze"));
     benenneMitText(lblWeiß_, QStringLiteral("Anzahl Weiße"));
     updSchw_->setAccessibleName(QStringLiteral("Anzahl Schwarze"));
@@ -165,7 +173,7 @@ int Bedienfeld::Weißwert() const {
     return updWeiß_->value();
 }
 
-void Bedienfeld::zeichneFeld(const Schritt& schritt) {
+void Bedienfeld::zeichneFeld(const Schritt& schritt, bool fokus) {
     const int felder = stand_.AnzahlFelder;
     const int farben = stand_.AnzahlFarben;
     fraComp_->setTitle(ui::Text(Rahmentitel(stand_)));
@@ -217,12 +225,33 @@ void Bedienfeld::zeichneFeld(const Schritt& schritt) {
     updSchw_->zeige(stand_.EingabeSchwarz);
     updWeiß_->zeige(stand_.EingabeWeiß);
     const auto aktiv = Knopfzustände(stand_);
+    if (fokus) {
+        führeFokus();
+    }
     for (int i = 0; i < Knopfzahl; ++i) {
         cmdFertig_[i]->setEnabled(aktiv[i]);
         cmdFertig_[i]->setText(ui::Text(Knopfbeschriftung(Knopfnummer(i), stand_)));
     }
     if (schritt.Blinken) {
         blinke();
+    }
+}
+
+void Bedienfeld::führeFokus() {
+    // The control gets the focus before the others give way, so that the
+    // focus does not pass along the buttons being disabled one by one.
+    const auto aktiv = Knopfzustände(stand_);
+    QWidget* ziel = nullptr;
+    if (stand_.Phase() == Spielphase::WartetAufAntwort) {
+        ziel = updSchw_;
+    } else if (aktiv[Hauptknopf]) {
+        ziel = cmdFertig_[Hauptknopf];
+    } else if (aktiv[Stopknopf]) {
+        ziel = cmdFertig_[Stopknopf];
+    }
+    if (ziel != nullptr && ziel->isVisible() && !ziel->hasFocus()) {
+        ziel->setEnabled(true);
+        ziel->setFocus(Qt::OtherFocusReason);
     }
 }
 

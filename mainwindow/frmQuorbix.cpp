@@ -44,6 +44,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Zentrale"));
+    Barrierefreiheit::ordneNachLesefolge(central_);
     central_->setAccessibleName(QStringLiteral("Spielbrett"));
     central_->setFixedSize(ui::tw(10800), ui::tw(7785));
     ui::setzeHintergrund(central_, QColor(0, 128, 0));
@@ -85,7 +86,7 @@ frmQuorbix::~frmQuorbix() {
 
 void frmQuorbix::Start() {
     stand_.Neubeginn(zufall_);
-    zeige({.Blinken = true});
+    zeige({.Blinken = true}, Anlass::Spielbeginn);
 }
 
 void frmQuorbix::Zeigezug() {
@@ -113,9 +114,13 @@ void frmQuorbix::Lösch() {
 
 // ---------------------------------------------------------------- steps of the game
 
-void frmQuorbix::zeige(const Schritt& schritt) {
+void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, const Vorher& vorher) {
     brett_->zeichneBrett(schritt);
-    feld_->zeichneFeld(schritt);
+    feld_->zeichneFeld(schritt, anlass.has_value());
+    Barrierefreiheit::meldeÄnderungen();
+    if (anlass) {
+        Barrierefreiheit::sage(this, ui::Text(Neuigkeit(*anlass, stand_, schritt, vorher)));
+    }
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {
         Meldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
@@ -130,7 +135,8 @@ void frmQuorbix::Meldung_Ok() {
         Lösch();
         Start();
     } else if (stand_.Phase() == Spielphase::Widerspruch) {
-        zeige(stand_.AntwortZurücknehmen());
+        const Vorher davor = vorher();
+        zeige(stand_.AntwortZurücknehmen(), Anlass::AntwortOffen, davor);
     }
 }
 
@@ -145,8 +151,9 @@ void frmQuorbix::updateSearchTimer() {
 
 void frmQuorbix::searchTimer_timeout() {
     // Until the search ends, the next slice follows once the window's events have run.
+    const Vorher davor = vorher();
     if (const auto schritt = stand_.SucheWeiter()) {
-        zeige(*schritt);
+        zeige(*schritt, Anlass::Suchende, davor);
     }
 }
 
@@ -160,8 +167,11 @@ void frmQuorbix::cmdFertig_Click(int Index) {
         return Start();
     case Einstellungsknopf:
         return Einstellungen_Click();
-    default:
-        return zeige(Drücke(stand_, Knopfnummer(Index)));
+    default: {
+        const Vorher davor = vorher();
+        const Schritt schritt = Drücke(stand_, Knopfnummer(Index));
+        return zeige(schritt, Knopfanlass(Knopfnummer(Index)), davor);
+    }
     }
 }
 
@@ -208,6 +218,13 @@ void frmQuorbix::mnuInfo_Click() {
     // opened from it) is shown, and goes on when it closes.
     searchTimer_->stop();
     info_->exec();
+    // The keyboard goes on where it was in the window, or where the game goes on.
+    activateWindow();
+    if (QWidget* zuletzt = focusWidget(); zuletzt != nullptr && zuletzt != menuBar()) {
+        zuletzt->setFocus(Qt::OtherFocusReason);
+    } else {
+        feld_->führeFokus();
+    }
     updateSearchTimer();
 }
 

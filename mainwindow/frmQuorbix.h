@@ -5,6 +5,7 @@
 // state it leaves, and then shows what the step adds.
 
 #include "rules/Knoepfe.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Spielstand.h"
 #include "rules/Zufall.h"
 
@@ -71,8 +72,11 @@ protected:
 
 private:
     // The board and the panel draw the state a step of the game has left,
-    // then its message follows.
-    void zeige(const quorbix::Schritt& schritt = {});
+    // then its message follows. After a step (anlass) the focus goes where
+    // the player goes on, and a screen reader hears its news first.
+    void zeige(const quorbix::Schritt& schritt = {}, std::optional<quorbix::Anlass> anlass = {},
+               const quorbix::Vorher& vorher = {});
+    quorbix::Vorher vorher() const { return {stand_.Zug, stand_.Phase()}; }
     void Meldung_Ok();
     void Einstellungen_Click();
     void searchTimer_timeout();
