@@ -81,9 +81,9 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall
     lblWeiß_ = Label(fraComp_, QStringLiteral("lblWeiß"), twRect(2670, 3210, 375, 375),
                      QStringLiteral(" "), knopfFläche);
     updSchw_ = Zähler(fraComp_, QStringLiteral("updSchw"), twRect(3030, 2610, 240, 375), lblSchw_,
-                      0, stand.AnzahlFelder);
+                      0, stand.AnzahlFelder());
     updWeiß_ = Zähler(fraComp_, QStringLiteral("updWeiß"), twRect(3030, 3210, 270, 375), lblWeiß_,
-                      0, stand.AnzahlFelder);
+                      0, stand.AnzahlFelder());
 
     static constexpr std::array<std::array<int, 4>, Knopfzahl> lagen{{
         {3825, 1395, 1095, 615},
@@ -123,7 +123,7 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall
     // While the computer thinks, its animation changes the caption many times
     // a second: the name says what it means.
     Barrierefreiheit::setzeName(Zugfeld_, [this] {
-        const QString text = stand_.Zugfeld == Zugfeldanzeige::IchDenke
+        const QString text = stand_.Zugfeld() == Zugfeldanzeige::IchDenke
                                  ? QStringLiteral("Ich denke ...")
                                  : Zugfeld_->text().simplified();
         return text.isEmpty() ? QStringLiteral("Zug des Computers")
@@ -174,13 +174,18 @@ int Bedienfeld::Weißwert() const {
 }
 
 void Bedienfeld::zeichneFeld(const Schritt& schritt, bool fokus) {
-    const int felder = stand_.AnzahlFelder;
-    const int farben = stand_.AnzahlFarben;
+    if (stand_.Phase() == Spielphase::Geleert) {
+        leereFeld();
+        zeichneKnöpfe();
+        return;
+    }
+    const int felder = stand_.AnzahlFelder();
+    const int farben = stand_.AnzahlFarben();
     fraComp_->setTitle(ui::Text(Rahmentitel(stand_)));
     fraComp_->move(ui::tw(Brett::PanelLinks(felder)), fraComp_->y());
     // The legend shows the game's symbols, or the computer's guess once it
     // guesses.
-    const bool computerzug = !stand_.Mensch && stand_.Zug > 0;
+    const bool computerzug = !stand_.Mensch() && stand_.Zug() > 0;
     for (int k = 0; k < MaxFarben; ++k) {
         const bool sichtbar = k < (computerzug ? felder : farben);
         lblComp_[k]->setVisible(sichtbar);
@@ -188,33 +193,33 @@ void Bedienfeld::zeichneFeld(const Schritt& schritt, bool fokus) {
             lblComp_[k]->setText(QString());
             ui::setzeHintergrund(lblComp_[k], Qt::white);
         } else {
-            zeigeSymbol(lblComp_[k], computerzug ? stand_.Kombination[stand_.Zug][k + 1] : k + 1,
-                        stand_);
+            zeigeSymbol(lblComp_[k],
+                        computerzug ? stand_.Kombination()[stand_.Zug()][k + 1] : k + 1, stand_);
         }
     }
     // The entry row; its arrows only until the computer has the player's code.
     for (int k = 0; k < MaxFelder; ++k) {
         const bool sichtbar = k < felder;
         lblMen_[k]->setVisible(sichtbar);
-        updM_[k]->setVisible(sichtbar && (stand_.Mensch || stand_.Zug == 0));
+        updM_[k]->setVisible(sichtbar && (stand_.Mensch() || stand_.Zug() == 0));
         if (!sichtbar) {
             lblMen_[k]->setText(QString());
             continue;
         }
         // A colour fills the cell, so its symbol goes into the tag.
         updM_[k]->binde(lblMen_[k],
-                        stand_.Farben ? Drehfeld::Bindung::Tag : Drehfeld::Bindung::Beschriftung);
+                        stand_.Farben() ? Drehfeld::Bindung::Tag : Drehfeld::Bindung::Beschriftung);
         updM_[k]->setMaximum(farben);
-        updM_[k]->zeige(stand_.Eingabe[k + 1]);
-        zeigeSymbol(lblMen_[k], stand_.Eingabe[k + 1], stand_);
+        updM_[k]->zeige(stand_.Eingabe()[k + 1]);
+        zeigeSymbol(lblMen_[k], stand_.Eingabe()[k + 1], stand_);
     }
     texLösung_->setText(ui::Text(Hinweistext(stand_)));
     ui::setzeHintergrund(texLösung_, ui::PaletteFarbe(PaletteHellrot));
-    Zugfeld_->setVisible(!stand_.Mensch);
+    Zugfeld_->setVisible(!stand_.Mensch());
     if (const auto text = Zugfeldtext(stand_)) {
         Zugfeld_->setText(ui::Text(*text));
     }
-    if (stand_.Zugfeld != Zugfeldanzeige::IchDenke) {
+    if (stand_.Zugfeld() != Zugfeldanzeige::IchDenke) {
         ui::setzeHintergrund(Zugfeld_, ui::PaletteFarbe(PaletteWeiß));
     }
     // The player answers the computer's guesses from its first one on.
@@ -222,16 +227,12 @@ void Bedienfeld::zeichneFeld(const Schritt& schritt, bool fokus) {
         antwort->setMaximum(felder);
         antwort->setEnabled(computerzug);
     }
-    updSchw_->zeige(stand_.EingabeSchwarz);
-    updWeiß_->zeige(stand_.EingabeWeiß);
-    const auto aktiv = Knopfzustände(stand_);
+    updSchw_->zeige(stand_.EingabeSchwarz());
+    updWeiß_->zeige(stand_.EingabeWeiß());
     if (fokus) {
         führeFokus();
     }
-    for (int i = 0; i < Knopfzahl; ++i) {
-        cmdFertig_[i]->setEnabled(aktiv[i]);
-        cmdFertig_[i]->setText(ui::Text(Knopfbeschriftung(Knopfnummer(i), stand_)));
-    }
+    zeichneKnöpfe();
     if (schritt.Blinken) {
         blinke();
     }
@@ -255,15 +256,23 @@ void Bedienfeld::führeFokus() {
     }
 }
 
+void Bedienfeld::zeichneKnöpfe() {
+    const auto aktiv = Knopfzustände(stand_);
+    for (int i = 0; i < Knopfzahl; ++i) {
+        cmdFertig_[i]->setEnabled(aktiv[i]);
+        cmdFertig_[i]->setText(ui::Text(Knopfbeschriftung(Knopfnummer(i), stand_)));
+    }
+}
+
 void Bedienfeld::zeigeAktivität() {
-    if (!stand_.Farben) {
+    if (!stand_.Farben()) {
         QString ziffern = QStringLiteral(" ");
-        for (int f = 0; f < stand_.AnzahlFelder; ++f) {
-            ziffern += QString::number(zufall_.Symbol(stand_.AnzahlFarben));
+        for (int f = 0; f < stand_.AnzahlFelder(); ++f) {
+            ziffern += QString::number(zufall_.Symbol(stand_.AnzahlFarben()));
         }
         Zugfeld_->setText(ziffern);
     } else {
-        ui::setzeHintergrund(Zugfeld_, Symbolfarbe(zufall_.Symbol(stand_.AnzahlFarben), stand_));
+        ui::setzeHintergrund(Zugfeld_, Symbolfarbe(zufall_.Symbol(stand_.AnzahlFarben()), stand_));
     }
 }
 
@@ -277,7 +286,7 @@ void Bedienfeld::blinke() {
 }
 
 void Bedienfeld::leereFeld() {
-    for (int i = 0; i < stand_.AnzahlFelder; ++i) {
+    for (int i = 0; i < stand_.AnzahlFelder(); ++i) {
         lblMen_[i]->setText(QString());
         lblMen_[i]->hide();
         updM_[i]->hide();

@@ -61,6 +61,8 @@ public:
     void führeFokus();
 
 private:
+    void zeichneKnöpfe();
+
     const quorbix::Spielstand& stand_;
     quorbix::Zufall& zufall_; // for the animations
     QGroupBox* fraComp_ = nullptr;

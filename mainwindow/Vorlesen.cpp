@@ -14,22 +14,23 @@ namespace Vorlesen {
 void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
     l->setAccessibleName(QStringLiteral("Zug %1").arg(zug));
     Barrierefreiheit::setzeBeschreibung(l, [zug, &stand] {
-        if (zug >= stand.Zug) {
+        if (zug >= stand.Zug()) {
             return QString(); // no answer yet
         }
         return QStringLiteral("Antwort: ") +
-               ui::Text(quorbix::Antworttext(stand.AntwortSchwarz.at(static_cast<std::size_t>(zug)),
-                                             stand.AntwortWeiß.at(static_cast<std::size_t>(zug))));
+               ui::Text(
+                   quorbix::Antworttext(stand.AntwortSchwarz().at(static_cast<std::size_t>(zug)),
+                                        stand.AntwortWeiß().at(static_cast<std::size_t>(zug))));
     });
 }
 
 void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
     Barrierefreiheit::setzeName(l, [l, k, &stand] {
         const QString inhalt = Barrierefreiheit::Zelleninhalt(l);
-        if (!stand.Mensch && stand.Zug > 0) {
+        if (!stand.Mensch() && stand.Zug() > 0) {
             return QStringLiteral("Zug des Computers, Feld %1: %2").arg(k + 1).arg(inhalt);
         }
-        if (!stand.Farben) {
+        if (!stand.Farben()) {
             return QStringLiteral("Zahl %1").arg(inhalt);
         }
         return QStringLiteral("Farbe %1: %2").arg(k + 1).arg(inhalt);

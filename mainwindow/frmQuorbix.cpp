@@ -60,16 +60,15 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     searchTimer_ = new QTimer(this);
     searchTimer_->setInterval(0);
     connect(searchTimer_, &QTimer::timeout, this, [this] { searchTimer_timeout(); });
-    stand_.Aktivität = [this] {
+    stand_.setzeAbgabe([this] {
         // A screen shows at most one frame per 16 ms: more turns of the event
         // loop would only slow the search down many times over.
         if (frameClock_.isValid() && frameClock_.elapsed() < aktivitätsabstand_) {
             return false;
         }
         frameClock_.start();
-        feld_->zeigeAktivität();
         return true;
-    };
+    });
 
     // Loading: the defaults are those of Spielstand; centre the window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -79,24 +78,62 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
 frmQuorbix::~frmQuorbix() {
     // Nothing may call back into a window that is going away.
-    stand_.Aktivität = nullptr;
+    stand_.setzeAbgabe(nullptr);
+}
+
+// ---------------------------------------------------------------- settings
+
+void frmQuorbix::vorgeben(const std::function<void(Einstellungen&)>& ändern) {
+    Einstellungen einstellungen = stand_.Vorgabe();
+    ändern(einstellungen);
+    stand_.Vorgeben(einstellungen);
+}
+
+void frmQuorbix::setFarben(bool wert) {
+    vorgeben([wert](Einstellungen& e) { e.Farben = wert; });
+}
+
+void frmQuorbix::setMensch(bool wert) {
+    vorgeben([wert](Einstellungen& e) { e.Mensch = wert; });
+}
+
+bool frmQuorbix::setAnzahlFarben(int wert) {
+    bool gültig = false;
+    vorgeben([&](Einstellungen& e) { gültig = e.setzeAnzahlFarben(wert); });
+    return gültig;
+}
+
+bool frmQuorbix::setAnzahlFelder(int wert) {
+    bool gültig = false;
+    vorgeben([&](Einstellungen& e) { gültig = e.setzeAnzahlFelder(wert); });
+    return gültig;
 }
 
 // ---------------------------------------------------------------- the documented methods
 
 void frmQuorbix::Start() {
-    stand_.Neubeginn(zufall_);
-    zeige({.Blinken = true}, Anlass::Spielbeginn);
+    const Vorher davor = vorher();
+    zeige(stand_.Neubeginn(), Anlass::Spielbeginn, davor);
+}
+
+void frmQuorbix::Anzahlschwarze() {
+    stand_.Anzahlschwarze();
+}
+
+void frmQuorbix::Anzahlweiße() {
+    stand_.Anzahlweiße();
 }
 
 void frmQuorbix::Zeigezug() {
-    stand_.ZugAufsBrett();
-    zeige();
+    zeige(stand_.Zeigezug());
+}
+
+void frmQuorbix::Neu() {
+    stand_.Neu();
 }
 
 void frmQuorbix::ZeigeWS() {
-    stand_.NimmAntwort();
-    zeige();
+    zeige(stand_.ZeigeWS());
 }
 
 void frmQuorbix::Auflösung() {
@@ -108,13 +145,16 @@ void frmQuorbix::Blink() {
 }
 
 void frmQuorbix::Lösch() {
-    brett_->leereBrett();
-    feld_->leereFeld();
+    zeige(stand_.Lösch());
 }
 
 // ---------------------------------------------------------------- steps of the game
 
 void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, const Vorher& vorher) {
+    if (schritt.Neuaufbau) {
+        brett_->leereBrett();
+        feld_->leereFeld();
+    }
     brett_->zeichneBrett(schritt);
     feld_->zeichneFeld(schritt, anlass.has_value());
     Barrierefreiheit::meldeÄnderungen();
@@ -126,18 +166,16 @@ void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, con
         Meldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
         Meldung_Ok();
     }
+    if (schritt.Einstellen) {
+        zeigeEinstellungen();
+    }
 }
 
 void frmQuorbix::Meldung_Ok() {
-    // A game over makes room for the next; answers found contradictory are
-    // open for correction once that has been said.
-    if (stand_.Phase() == Spielphase::Beendet) {
-        Lösch();
-        Start();
-    } else if (stand_.Phase() == Spielphase::Widerspruch) {
-        const Vorher davor = vorher();
-        zeige(stand_.AntwortZurücknehmen(), Anlass::AntwortOffen, davor);
-    }
+    // A new game follows a game over; a contradiction reopens the answer.
+    const Vorher davor = vorher();
+    zeige(stand_.Quittiere(),
+          davor.Phase == Spielphase::Beendet ? Anlass::Spielbeginn : Anlass::AntwortOffen, davor);
 }
 
 void frmQuorbix::updateSearchTimer() {
@@ -151,28 +189,20 @@ void frmQuorbix::updateSearchTimer() {
 
 void frmQuorbix::searchTimer_timeout() {
     // Until the search ends, the next slice follows once the window's events have run.
-    const Vorher davor = vorher();
-    if (const auto schritt = stand_.SucheWeiter()) {
-        zeige(*schritt, Anlass::Suchende, davor);
+    const auto schritt = stand_.SucheWeiter();
+    if (stand_.Abgegeben()) {
+        feld_->zeigeAktivität();
+    }
+    if (schritt) {
+        zeige(*schritt, Anlass::Suchende);
     }
 }
 
 void frmQuorbix::cmdFertig_Click(int Index) {
-    if (Index < 0 || Index >= Knopfzahl || !Knopfzustände(stand_)[Index]) {
-        return;
-    }
-    switch (Index) {
-    case NeuesSpielKnopf:
-        Lösch();
-        return Start();
-    case Einstellungsknopf:
-        return Einstellungen_Click();
-    default: {
-        const Vorher davor = vorher();
-        const Schritt schritt = Drücke(stand_, Knopfnummer(Index));
-        return zeige(schritt, Knopfanlass(Knopfnummer(Index)), davor);
-    }
-    }
+    const Vorher davor = vorher();
+    const bool wirkt = Index >= 0 && Index < Knopfzahl && Knopfzustände(stand_)[Index];
+    const Schritt schritt = stand_.Drücke(Knopfnummer(Index));
+    zeige(schritt, wirkt ? Knopfanlass(Knopfnummer(Index)) : std::nullopt, davor);
 }
 
 void frmQuorbix::updM_Change(int Index) {
@@ -193,10 +223,10 @@ void frmQuorbix::updWeiß_Change() {
     zeige();
 }
 
-void frmQuorbix::Einstellungen_Click() {
-    Lösch();
+void frmQuorbix::zeigeEinstellungen() {
+    // The board has been cleared: OK (or closing) starts the next game.
     frmEinstellungen dialog(
-        stand_,
+        stand_.Vorgabe(),
         [this](const Einstellungen& neu) {
             setMensch(neu.Mensch);
             setFarben(neu.Farben);
@@ -244,7 +274,7 @@ void frmQuorbix::showEvent(QShowEvent* ereignis) {
 void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     // The search ends with the window.
     if (SucheLäuft()) {
-        stand_.Anhalten();
+        stand_.Drücke(Stopknopf);
         searchTimer_->stop();
     }
     ereignis->accept();

@@ -21,59 +21,59 @@ std::string Aufforderung(const Spielstand& stand) {
 // below it.
 std::string Frage(const Spielstand& stand) {
     std::string text = Aufforderung(stand);
-    if (!stand.Mensch && (stand.Zugfeld == Zugfeldanzeige::WasNun ||
-                          stand.Zugfeld == Zugfeldanzeige::Unterbrechung)) {
+    if (!stand.Mensch() && (stand.Zugfeld() == Zugfeldanzeige::WasNun ||
+                            stand.Zugfeld() == Zugfeldanzeige::Unterbrechung)) {
         text += (text.empty() ? "" : " ") + Zugfeldtext(stand).value_or("");
     }
     return text;
 }
 
 std::string Computerzug(const Spielstand& stand) {
-    return "Zug " + std::to_string(stand.Zug) +
-           " des Computers: " + Reihentext(stand, stand.Kombination[stand.Zug]) + ". ";
+    return "Zug " + std::to_string(stand.Zug()) +
+           " des Computers: " + Reihentext(stand, stand.Kombination()[stand.Zug()]) + ". ";
 }
 
 std::string AntwortAuf(const Spielstand& stand, int zug) {
     return "Antwort auf Zug " + std::to_string(zug) + ": " +
-           Antworttext(stand.AntwortSchwarz[zug], stand.AntwortWeiß[zug]) + ". ";
+           Antworttext(stand.AntwortSchwarz()[zug], stand.AntwortWeiß()[zug]) + ". ";
 }
 
 // The answer on the arrows, open for correction.
 std::string OffeneAntwort(const Spielstand& stand) {
-    return "Deine Antwort auf Zug " + std::to_string(stand.Zug) +
-           " ist wieder offen: " + Antworttext(stand.EingabeSchwarz, stand.EingabeWeiß) + ". ";
+    return "Deine Antwort auf Zug " + std::to_string(stand.Zug()) +
+           " ist wieder offen: " + Antworttext(stand.EingabeSchwarz(), stand.EingabeWeiß()) + ". ";
 }
 
 std::string Lösung(const Spielstand& stand) {
-    return "Lösung: " + Reihentext(stand, stand.Kombination[0]) + ".";
+    return "Lösung: " + Reihentext(stand, stand.Kombination()[0]) + ".";
 }
 
 std::string Menschenzug(const Spielstand& stand, const Schritt& schritt, const Vorher& vorher) {
     const int zug = vorher.Zug;
     if (zug == 0) {
-        return "Zug 1: " + Reihentext(stand, stand.Kombination[1]) + ". " + Frage(stand);
+        return "Zug 1: " + Reihentext(stand, stand.Kombination()[1]) + ". " + Frage(stand);
     }
     const std::string bewertet =
-        "Zug " + std::to_string(zug) + ": " + Reihentext(stand, stand.Kombination[zug]) +
-        ". Antwort: " + Antworttext(stand.AntwortSchwarz[zug], stand.AntwortWeiß[zug]) + ". ";
+        "Zug " + std::to_string(zug) + ": " + Reihentext(stand, stand.Kombination()[zug]) +
+        ". Antwort: " + Antworttext(stand.AntwortSchwarz()[zug], stand.AntwortWeiß()[zug]) + ". ";
     return bewertet + (schritt.Aufdecken ? Lösung(stand) : Frage(stand));
 }
 
 std::string Computerweiter(const Spielstand& stand, const Vorher& vorher) {
     if (vorher.Zug == 0) {
-        return "Deine Kombination: " + Reihentext(stand, stand.Spielercode) + ". " +
+        return "Deine Kombination: " + Reihentext(stand, stand.Spielercode()) + ". " +
                Computerzug(stand) + Frage(stand);
     }
     if (vorher.Phase == Spielphase::Unterbrochen) {
         return "Die Suche geht weiter. Ich denke ...";
     }
-    return AntwortAuf(stand, stand.Zug) +
+    return AntwortAuf(stand, stand.Zug()) +
            (stand.Phase() == Spielphase::Sucht ? "Ich denke ..." : "");
 }
 
 } // namespace
 
-Anlass Knopfanlass(Knopfnummer k) {
+std::optional<Anlass> Knopfanlass(Knopfnummer k) {
     switch (k) {
     case Hauptknopf:
         return Anlass::Weiter;
@@ -86,22 +86,23 @@ Anlass Knopfanlass(Knopfnummer k) {
     case Stopknopf:
         return Anlass::Stop;
     case NeuesSpielKnopf:
-    case Einstellungsknopf:
+        return Anlass::Spielbeginn;
+    case Einstellungsknopf: // the settings dialog says itself what it is
     case Knopfzahl:
         break;
     }
-    return Anlass::Spielbeginn;
+    return std::nullopt;
 }
 
 std::string Reihentext(const Spielstand& stand, const Reihe& reihe) {
     std::string text;
-    for (int f = 1; f <= stand.AnzahlFelder; ++f) {
+    for (int f = 1; f <= stand.AnzahlFelder(); ++f) {
         const int symbol = reihe[f];
         text += f > 1 ? ", " : "";
-        if (!stand.Farben) {
+        if (!stand.Farben()) {
             text += std::to_string(symbol);
         } else if (symbol >= 1 && symbol <= MaxFarben) {
-            text += Farbnamen[static_cast<std::size_t>(stand.Farbtabelle[symbol])];
+            text += Farbnamen[static_cast<std::size_t>(stand.Farbtabelle()[symbol])];
         }
     }
     return text;
@@ -125,22 +126,23 @@ std::string Neuigkeit(Anlass anlass, const Spielstand& stand, const Schritt& sch
                       const Vorher& vorher) {
     switch (anlass) {
     case Anlass::Spielbeginn:
-        return std::string("Neues Spiel, ") + (stand.Mensch ? "du rätst: " : "der Computer rät: ") +
-               Anzahl(stand.AnzahlFelder, "Feld", "Felder") + ", " +
-               (stand.Farben ? Anzahl(stand.AnzahlFarben, "Farbe", "Farben")
-                             : Anzahl(stand.AnzahlFarben, "Zahl", "Zahlen")) +
+        return std::string("Neues Spiel, ") +
+               (stand.Mensch() ? "du rätst: " : "der Computer rät: ") +
+               Anzahl(stand.AnzahlFelder(), "Feld", "Felder") + ", " +
+               (stand.Farben() ? Anzahl(stand.AnzahlFarben(), "Farbe", "Farben")
+                               : Anzahl(stand.AnzahlFarben(), "Zahl", "Zahlen")) +
                ". " + Frage(stand);
     case Anlass::Weiter:
-        return stand.Mensch ? Menschenzug(stand, schritt, vorher) : Computerweiter(stand, vorher);
+        return stand.Mensch() ? Menschenzug(stand, schritt, vorher) : Computerweiter(stand, vorher);
     case Anlass::Richtig:
-        if (stand.Mensch) {
+        if (stand.Mensch()) {
             return Lösung(stand);
         }
         return "Alle richtig: der Computer hat deine Kombination in Zug " +
-               std::to_string(stand.Zug) + " gefunden.";
+               std::to_string(stand.Zug()) + " gefunden.";
     case Anlass::Hilfe:
-        return "Hilfe: Anzahl Schwarze " + std::to_string(stand.EingabeSchwarz) +
-               ", Anzahl Weiße " + std::to_string(stand.EingabeWeiß) + ".";
+        return "Hilfe: Anzahl Schwarze " + std::to_string(stand.EingabeSchwarz()) +
+               ", Anzahl Weiße " + std::to_string(stand.EingabeWeiß()) + ".";
     case Anlass::Korrektur:
         if (vorher.Phase == Spielphase::Unterbrochen) {
             return "Suche abgebrochen. " + Computerzug(stand) + OffeneAntwort(stand) + Frage(stand);

@@ -7,6 +7,7 @@
 #include "rules/Spielstand.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quorbix {
@@ -23,8 +24,8 @@ enum class Anlass {
     AntwortOffen, // once a contradiction is said, the answer is reopened
 };
 
-// The step a button makes (a new game and the settings: Spielbeginn).
-Anlass Knopfanlass(Knopfnummer k);
+// The step a button makes; the settings button makes none of its own.
+std::optional<Anlass> Knopfanlass(Knopfnummer k);
 
 // Where the game stood before the step.
 struct Vorher {

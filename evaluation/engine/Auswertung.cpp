@@ -11,9 +11,9 @@
 namespace quorbix {
 
 Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::int16_t Strategie,
-                       Zufall& zufall, unsigned arbeiter)
+                       Zufall& zufall, unsigned workers)
     : lauf_(AnzahlCodes(AnzahlFelder, AnzahlFarben)) {
-    const unsigned n = arbeiter != 0 ? arbeiter : std::max(1U, std::thread::hardware_concurrency());
+    const unsigned n = workers != 0 ? workers : std::max(1U, std::thread::hardware_concurrency());
     const Eröffnung e = Eröffnungsreihen(Strategie, AnzahlFelder, AnzahlFarben);
     if (e.zufällig) {
         zufall.Randomize();

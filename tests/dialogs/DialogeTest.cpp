@@ -38,6 +38,7 @@ TEST(Einstellungen, eachWayOfClosingStartsTheChosenGameWhichTheNextOpeningShows)
     w.Start();
     for (const Wahl& wahl : wahlen) {
         const auto wähle = [&](QWidget* d) {
+            EXPECT_TRUE(kind(&w, "lblKomb1(0)")->isHidden()) << "the board is cleared beneath";
             for (const QString& klick : QString::fromUtf8(wahl.klicks).split(QLatin1Char(' '))) {
                 const QString name = klick.section(QRegularExpression("[+-]"), 0, 0);
                 const int n = name == klick ? 1 : klick.mid(name.size()).toInt();

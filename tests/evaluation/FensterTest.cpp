@@ -153,11 +153,11 @@ TEST_F(Fenster, laterRunsStartAfreshAndARunWithoutMemoryEndsWithAMessage) {
     lauf("2.5");                                    // rounds to 2
     EXPECT_EQ(beimStart, "1STOP -  2 2 ");          // the first code's moves only
     EXPECT_EQ(zahlen(), "START Ende 1296 1 9 5,2"); // the count stays plain digits
-    Auswertung::Speichergrenze = 0;
+    Speichergrenze = 0;
     EXPECT_EQ(testhilfe::Meldungstexte([&] { lauf("3"); }),
               QStringList{"Nicht genug Speicher für diese Auswertung !"});
     EXPECT_EQ(zahlen() + std::to_string(liste->model()->rowCount()), "START Ende    0");
-    Auswertung::Speichergrenze = SIZE_MAX;
+    Speichergrenze = SIZE_MAX;
     lauf("1");
     EXPECT_EQ(zahlen(), "START Ende 1296 1 9 5,8");
     knopf("cmdEnde")->click();
