@@ -62,10 +62,16 @@ Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand, Zufall& zu
     }
 }
 
-void Brettansicht::zeichneBrett(const Schritt& schritt) {
+void Brettansicht::zeichne(const Schritt& schritt) {
     if (stand_.Phase() == Spielphase::Geleert) {
-        return leereBrett();
+        return leere();
     }
+    zeichneZüge();
+    zeichnePins();
+    zeichneLösung(schritt);
+}
+
+void Brettansicht::zeichneZüge() {
     const int felder = stand_.AnzahlFelder();
     // The cells are made column by column, so that each overlaps its
     // neighbours' borders the same way every game.
@@ -88,12 +94,15 @@ void Brettansicht::zeichneBrett(const Schritt& schritt) {
             }
         }
     }
+}
+
+void Brettansicht::zeichnePins() {
     // The pegs are the answers of the first moves, as many as the state
     // counts: an answer reopened for correction is counted no more.
     int schwarz = 0;
     int weiß = 0;
     for (int zug = 1; zug <= std::min<int>(stand_.Zug(), MaxZüge); ++zug) {
-        int links = RechtsVomBrett(felder);
+        int links = RechtsVomBrett(stand_.AnzahlFelder());
         const auto setze = [&](std::vector<QLabel*>& pins, int& gesetzt, int anzahl, int gezählt) {
             for (; anzahl > 0 && gesetzt < gezählt; --anzahl, ++gesetzt, links += PinAbstand) {
                 zeigePin(pins, gesetzt, zug, links);
@@ -104,8 +113,12 @@ void Brettansicht::zeichneBrett(const Schritt& schritt) {
     }
     entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins());
     entfernePins(lblWeiße_, stand_.ZahlWeißPins());
-    // The solution row: covered, the player's code once the computer
-    // guesses it, or row 0 when the game is over.
+}
+
+void Brettansicht::zeichneLösung(const Schritt& schritt) {
+    // Covered, the player's code once the computer guesses it, or row 0
+    // when the game is over.
+    const int felder = stand_.AnzahlFelder();
     lblLösung_->setText(ui::Text(Lösungstitel(stand_)));
     lblLösung_->move(ui::tw(RechtsVomBrett(felder)), lblLösung_->y());
     for (int k = 0; k < MaxFelder; ++k) {
@@ -181,7 +194,7 @@ void Brettansicht::deckeAuf() {
     }
 }
 
-void Brettansicht::leereBrett() {
+void Brettansicht::leere() {
     lblVersuch_[0]->setText(QString());
     ui::setzeHintergrund(lblVersuch_[0], ui::PaletteFarbe(PaletteHellgrau));
     for (std::size_t i = 1; i < lblVersuch_.size(); ++i) {

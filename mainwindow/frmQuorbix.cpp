@@ -50,11 +50,11 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
     ui::setzeHintergrund(central_, QColor(0, 128, 0));
     setCentralWidget(central_);
     brett_ = std::make_unique<Brettansicht>(central_, stand_, zufall_);
-    feld_ = std::make_unique<Bedienfeld>(central_, stand_, zufall_,
-                                         Bedienfeld::Handlers{[this](int i) { cmdFertig_Click(i); },
-                                                              [this](int i) { updM_Change(i); },
-                                                              [this] { updSchw_Change(); },
-                                                              [this] { updWeiß_Change(); }});
+    bedienfeld_ = std::make_unique<Bedienfeld>(
+        central_, stand_, zufall_,
+        Bedienfeld::Handlers{[this](int i) { cmdFertig_Click(i); },
+                             [this](int i) { updM_Change(i); }, [this] { updSchw_Change(); },
+                             [this] { updWeiß_Change(); }});
 
     // The search runs in slices between the window's events.
     searchTimer_ = new QTimer(this);
@@ -141,7 +141,7 @@ void frmQuorbix::Auflösung() {
 }
 
 void frmQuorbix::Blink() {
-    feld_->blinke();
+    bedienfeld_->blinke();
 }
 
 void frmQuorbix::Lösch() {
@@ -152,11 +152,11 @@ void frmQuorbix::Lösch() {
 
 void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, const Vorher& vorher) {
     if (schritt.Neuaufbau) {
-        brett_->leereBrett();
-        feld_->leereFeld();
+        brett_->leere();
+        bedienfeld_->leere();
     }
-    brett_->zeichneBrett(schritt);
-    feld_->zeichneFeld(schritt, anlass.has_value());
+    brett_->zeichne(schritt);
+    bedienfeld_->zeichne(schritt, anlass.has_value());
     Barrierefreiheit::meldeÄnderungen();
     if (anlass) {
         Barrierefreiheit::sage(this, ui::Text(Neuigkeit(*anlass, stand_, schritt, vorher)));
@@ -191,7 +191,7 @@ void frmQuorbix::searchTimer_timeout() {
     // Until the search ends, the next slice follows once the window's events have run.
     const auto schritt = stand_.SucheWeiter();
     if (stand_.Abgegeben()) {
-        feld_->zeigeAktivität();
+        bedienfeld_->zeigeAktivität();
     }
     if (schritt) {
         zeige(*schritt, Anlass::Suchende);
@@ -209,17 +209,17 @@ void frmQuorbix::updM_Change(int Index) {
     if (Index < 0 || Index >= MaxFelder) {
         return;
     }
-    stand_.StelleEingabe(Index + 1, feld_->Eingabewert(Index));
+    stand_.StelleEingabe(Index + 1, bedienfeld_->Eingabewert(Index));
     zeige();
 }
 
 void frmQuorbix::updSchw_Change() {
-    stand_.StelleSchwarz(feld_->Schwarzwert());
+    stand_.StelleSchwarz(bedienfeld_->Schwarzwert());
     zeige();
 }
 
 void frmQuorbix::updWeiß_Change() {
-    stand_.StelleWeiß(feld_->Weißwert());
+    stand_.StelleWeiß(bedienfeld_->Weißwert());
     zeige();
 }
 
@@ -253,7 +253,7 @@ void frmQuorbix::mnuInfo_Click() {
     if (QWidget* zuletzt = focusWidget(); zuletzt != nullptr && zuletzt != menuBar()) {
         zuletzt->setFocus(Qt::OtherFocusReason);
     } else {
-        feld_->führeFokus();
+        bedienfeld_->führeFokus();
     }
     updateSearchTimer();
 }

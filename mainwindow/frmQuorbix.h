@@ -94,7 +94,7 @@ private:
 
     QWidget* central_ = nullptr;
     std::unique_ptr<Brettansicht> brett_;
-    std::unique_ptr<Bedienfeld> feld_;
+    std::unique_ptr<Bedienfeld> bedienfeld_;
     QAction* mnuInfo_ = nullptr;
     QAction* mnuEnde_ = nullptr;
     // The about box lives as long as the window, so that its arming is kept.
