@@ -239,7 +239,7 @@ void frmSearch::Suchlauf() {
         // Nothing of the run is kept; the window is ready for START or Ende.
         leereZahlen();
         beendeLauf();
-        Meldung(this, QStringLiteral("Nicht genug Speicher für diese Auswertung !"));
+        ui::zeigeMeldung(this, QStringLiteral("Nicht genug Speicher für diese Auswertung !"));
         return;
     }
     modell_->neu(AnzahlFelder, AnzahlFarben, &auswertung_->Züge());

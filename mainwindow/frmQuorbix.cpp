@@ -163,15 +163,15 @@ void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, con
     }
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {
-        Meldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
-        Meldung_Ok();
+        ui::zeigeMeldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
+        nachMeldung();
     }
     if (schritt.Einstellen) {
         zeigeEinstellungen();
     }
 }
 
-void frmQuorbix::Meldung_Ok() {
+void frmQuorbix::nachMeldung() {
     // A new game follows a game over; a contradiction reopens the answer.
     const Vorher davor = vorher();
     zeige(stand_.Quittiere(),

@@ -79,7 +79,7 @@ private:
     void zeige(const quorbix::Schritt& schritt = {}, std::optional<quorbix::Anlass> anlass = {},
                const quorbix::Vorher& vorher = {});
     quorbix::Vorher vorher() const { return {stand_.Zug(), stand_.Phase()}; }
-    void Meldung_Ok();
+    void nachMeldung(); // the message has been acknowledged
     void zeigeEinstellungen();
     void vorgeben(const std::function<void(quorbix::Einstellungen&)>& ändern);
     void searchTimer_timeout();

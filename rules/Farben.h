@@ -1,6 +1,7 @@
 #pragma once
-// The fixed 16-colour palette and the symbol colour table. Every colour the
-// game paints comes from here.
+// The fixed 16-colour palette of the board and the panel, and the symbols'
+// colour table. The windows' own fixed colours (the green window, the row
+// numbers, the solution's title) and the desktop's colours are not here.
 
 #include <array>
 #include <cstdint>

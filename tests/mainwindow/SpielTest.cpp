@@ -4,6 +4,7 @@
 
 #include "common/Spiel.h"
 #include "common/Modal.h"
+#include "mainwindow/Symbol.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -62,13 +63,17 @@ protected:
             },
             dahinter);
     }
-    // The buttons that act, "1" for each: cmdFertig(0) to cmdFertig(6).
+    // The buttons that act, by short names of cmdFertig(0) to cmdFertig(6).
     QString knöpfe() const {
-        QString s;
+        const char* namen[] = {"Weiter", "Richtig", "Neu",          "Hilfe",
+                               "Zurück", "Stop",    "Einstellungen"};
+        QStringList aktiv;
         for (int i = 0; i < 7; ++i) {
-            s += knopf(i)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            if (knopf(i)->isEnabled()) {
+                aktiv << QString::fromUtf8(namen[i]);
+            }
         }
-        return s;
+        return aktiv.join(QLatin1Char(' ')) + QLatin1Char(';');
     }
     // Visible answer pegs; of one kind, or both.
     int pins(const QString& art = QString()) const {
@@ -83,20 +88,20 @@ protected:
         return n;
     }
     // Move `zug` as the board shows it (0: the solution row): each cell's
-    // digits, or the symbol of its colour (0: an empty cell).
+    // digits, or the symbol its colour stands for (0: none, an empty cell).
+    // That the colours are right is for the pictures to say.
     QString zeile(int zug) const {
-        static const QList<QColor> symbole{
-            Qt::white, QColor(255, 0, 0),   QColor(0, 0, 128),   QColor(0, 255, 0),
-            Qt::black, QColor(255, 255, 0), QColor(128, 128, 0), QColor(128, 0, 128)};
         QString z;
         for (int f = 0; f < stand().AnzahlFelder(); ++f) {
             QLabel* zelle =
                 finde(zug == 0 ? QStringLiteral("lblKomb1(%1)").arg(f)
                                : QStringLiteral("lblVersuch(%1)").arg(f * 14 + zug - 1));
-            z +=
-                zelle->text().isEmpty()
-                    ? QString::number(symbole.indexOf(zelle->palette().color(QPalette::Window)) + 1)
-                    : zelle->text();
+            int symbol = quorbix::MaxFarben;
+            while (symbol > 0 &&
+                   Symbolfarbe(symbol, stand()) != zelle->palette().color(QPalette::Window)) {
+                --symbol;
+            }
+            z += zelle->text().isEmpty() ? QString::number(symbol) : zelle->text();
         }
         return z;
     }
@@ -269,7 +274,8 @@ TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnceBesideThePlayersCode) {
 TEST_F(Fenster, theButtonsOfASearchEndedByAMessageAreBackBeforeIt) {
     langeSuche(2); // no code agrees with move 2's answer
     EXPECT_EQ(klick(0, [this] { return knöpfe(); }),
-              QStringList{QStringLiteral("Die Angaben sind falsch !  | 1111100")});
+              QStringList{
+                  QStringLiteral("Die Angaben sind falsch !  | Weiter Richtig Neu Hilfe Zurück;")});
     // Answers that keep the most codes open leave one after the fourteenth
     // guess: it would be a fifteenth, and is uncovered instead.
     starte(false, 8, Code(8, 1));
@@ -284,8 +290,10 @@ TEST_F(Fenster, theButtonsOfASearchEndedByAMessageAreBackBeforeIt) {
         stelle(QStringLiteral("updWeiß"), weiß);
         texte = klick(0, [this] { return knöpfe() + ' ' + zeile(0) + ' ' + zeile(14); });
     }
-    EXPECT_EQ(texte, QStringList{QStringLiteral(
-                         "Tut mir leid. Mehr Versuche gibts nicht ! | 1111100 34671587 46371587")});
+    EXPECT_EQ(texte,
+              QStringList{QStringLiteral(
+                  "Tut mir leid. Mehr Versuche gibts nicht ! | Weiter Richtig Neu Hilfe Zurück; "
+                  "34671587 46371587")});
 }
 
 TEST_F(Fenster, enterAndEscPressZugZurückWhileItIsEnabled) {
