@@ -1,5 +1,6 @@
 #include "evaluation/frmSearch.h"
 
+#include "evaluation/Ergebnisliste.h"
 #include "evaluation/Ergebnismodell.h"
 #include "rules/Neuigkeiten.h"
 #include "rules/Zahlen.h"
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <new>
@@ -86,7 +86,7 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     picDummy_->setObjectName(QStringLiteral("picDummy"));
     picDummy_->setGeometry(twRect(225, 315, 7395, 5460));
     modell_ = new Ergebnismodell(this);
-    lstView_ = new QTableView(picDummy_);
+    lstView_ = new Ergebnisliste(picDummy_);
     lstView_->setObjectName(QStringLiteral("lstView"));
     lstView_->setGeometry(twRect(0, 0, 7305, 5370));
     lstView_->setFont(ui::Schrift(8.25, false));
@@ -253,14 +253,12 @@ void frmSearch::scheibe() {
     const std::uint32_t bis =
         std::min(bereit, bilanz_.Codes < 50 ? bilanz_.Codes + 1 : bilanz_.Codes + MeisteJeScheibe);
     const bool neu = bis > bilanz_.Codes;
-    while (bilanz_.Codes < bis) {
-        const unsigned extreme = bilanz_.zähle(auswertung_->NächsterCode());
-        if ((extreme & 1U) != 0) {
-            lblMin_->setText(QString::number(bilanz_.Minimum));
-        }
-        if ((extreme & 2U) != 0) {
-            lblMax_->setText(QString::number(bilanz_.Maximum));
-        }
+    const quorbix::Bilanz::Extreme extreme = auswertung_->Übergib(bis, bilanz_);
+    if (extreme.Minimum) {
+        lblMin_->setText(QString::number(bilanz_.Minimum));
+    }
+    if (extreme.Maximum) {
+        lblMax_->setText(QString::number(bilanz_.Maximum));
     }
     if (bilanz_.Codes <= 50) {
         modell_->zeigeBis(bilanz_.Codes);
