@@ -137,7 +137,15 @@ void Bedienfeld::benenne() {
             QStringLiteral("Pfeil nach oben oder unten wählt das Symbol für Feld %1").arg(f + 1));
     }
     benenneMitText(texLösung_, QStringLiteral("Hinweis"));
-    benenneMitText(Zugfeld_, QStringLiteral("Zug des Computers"));
+    // While the computer thinks, its animation changes the caption many times
+    // a second: the name says what it means.
+    Barrierefreiheit::setzeName(Zugfeld_, [this] {
+        const QString text = stand_.Zugfeld() == Zugfeldanzeige::IchDenke
+                                 ? QStringLiteral("Ich denke ...")
+                                 : Zugfeld_->text().simplified();
+        return text.isEmpty() ? QStringLiteral("Zug des Computers")
+                              : QStringLiteral("Zug des Computers: ") + text;
+    });
     benenneMitText(lblSchw_, QStringLiteral("Anzahl Schwarze"));
     benenneMitText(lblWeiß_, QStringLiteral("Anzahl Weiße"));
     updSchw_->setAccessibleName(QStringLiteral("Anzahl Schwarze"));
@@ -184,7 +192,7 @@ int Bedienfeld::Weißwert() const {
     return updWeiß_->value();
 }
 
-void Bedienfeld::zeichne(const Schritt& schritt) {
+void Bedienfeld::zeichne(const Schritt& schritt, bool fokus) {
     if (stand_.Phase() == Spielphase::Geleert) {
         leere();
         zeichneKnöpfe();
@@ -195,6 +203,9 @@ void Bedienfeld::zeichne(const Schritt& schritt) {
     zeichneLegende();
     zeichneEingabe();
     zeichneAntwort();
+    if (fokus) {
+        führeFokus();
+    }
     zeichneKnöpfe();
     if (schritt.Blinken) {
         blinke();
@@ -256,6 +267,24 @@ void Bedienfeld::zeichneAntwort() {
     }
     updSchw_->zeige(stand_.EingabeSchwarz());
     updWeiß_->zeige(stand_.EingabeWeiß());
+}
+
+void Bedienfeld::führeFokus() {
+    // The control gets the focus before the others give way, so that the
+    // focus does not pass along the buttons being disabled one by one.
+    const auto aktiv = Knopfzustände(stand_);
+    QWidget* ziel = nullptr;
+    if (stand_.Phase() == Spielphase::WartetAufAntwort) {
+        ziel = updSchw_;
+    } else if (aktiv[Hauptknopf]) {
+        ziel = cmdFertig_[Hauptknopf];
+    } else if (aktiv[Stopknopf]) {
+        ziel = cmdFertig_[Stopknopf];
+    }
+    if (ziel != nullptr && ziel->isVisible() && !ziel->hasFocus()) {
+        ziel->setEnabled(true);
+        ziel->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Bedienfeld::zeichneKnöpfe() {

@@ -61,6 +61,16 @@ int Auswertung::NächsterCode() {
     return züge;
 }
 
+Bilanz::Extreme Auswertung::Übergib(std::uint32_t bis, Bilanz& bilanz) {
+    assert(!beendet_ && bis <= bekannt_);
+    const Bilanz::Extreme neu = bilanz.zähle(lauf_.Züge(), erledigt_, bis);
+    erledigt_ = std::max(erledigt_, bis);
+    if (erledigt_ == lauf_.Züge().size()) {
+        Beenden();
+    }
+    return neu;
+}
+
 void Auswertung::Beenden() {
     beendet_ = true;
     lauf_.stop();

@@ -55,6 +55,11 @@ public:
     // Fertig().
     int NächsterCode();
 
+    // Hands out the codes from the next one up to `bis` (at most Bekannt())
+    // at once, counted into `bilanz`, without waiting; returns which
+    // extremes changed.
+    Bilanz::Extreme Übergib(std::uint32_t bis, Bilanz& bilanz);
+
     // Ends the run after the codes handed out so far: the workers stop and
     // what they did beyond is dropped, and the working storage is freed.
     // The move counts of the codes handed out stay.

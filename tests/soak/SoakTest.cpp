@@ -31,7 +31,7 @@ void prüfeFenster(QAccessibleInterface* knoten) {
         QAccessibleInterface* kind = knoten->child(i);
         auto* w = qobject_cast<QWidget*>(kind->object());
         const QString name = kind->text(QAccessible::Name), wer = kind->object()->objectName();
-        if (kind->state().invisible || kind->role() == QAccessible::Border) {
+        if (kind->state().invisible || kind->role() == QAccessible::Separator) {
             continue;
         }
         EXPECT_TRUE(name != "" && name != knoten->text(QAccessible::Name)) << qPrintable(wer);
