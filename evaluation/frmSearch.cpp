@@ -2,6 +2,7 @@
 
 #include "evaluation/Ergebnisliste.h"
 #include "evaluation/Ergebnismodell.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Zahlen.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Meldung.h"
@@ -119,6 +120,9 @@ void frmSearch::legeListeAn() {
     lstView_->verticalHeader()->setDefaultSectionSize(ui::tw(255));
     lstView_->horizontalHeader()->setHighlightSections(false);
     lstView_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Tab leaves the list; the arrows move within it.
+    lstView_->setTabKeyNavigation(false);
+    Barrierefreiheit::fokusNurMitFokus(lstView_);
 }
 
 void frmSearch::legeZahlenAn() {
@@ -217,7 +221,7 @@ void frmSearch::wähleLetzteZeile() {
     if (zeilen > 0) {
         // The new rows are laid out now, so that the list can scroll to them.
         lstView_->doItemsLayout();
-        lstView_->setCurrentIndex(modell_->index(zeilen - 1, 0));
+        Barrierefreiheit::zeigeZeile(lstView_, zeilen - 1);
     }
 }
 
@@ -277,6 +281,7 @@ void frmSearch::scheibe() {
         schließeLauf();
         return;
     }
+    Barrierefreiheit::meldeÄnderungen();
     // Without new codes the window looks again soon, and later each time
     // it finds none, so that it takes little from the workers while they
     // split the whole space before the first code is known.
@@ -285,10 +290,16 @@ void frmSearch::scheibe() {
 }
 
 void frmSearch::schließeLauf() {
+    const bool fertig = auswertung_->Fertig();
     auswertung_->Beenden();
     modell_->zeigeBis(bilanz_.Codes);
     zeigeAnzahl(bilanz_.Codes);
-    lblMittel_->setText(Mitteltext(bilanz_.MittelZehntel()));
+    const QString mittel = Mitteltext(bilanz_.MittelZehntel());
+    lblMittel_->setText(mittel);
+    Barrierefreiheit::meldeÄnderungen();
+    Barrierefreiheit::sage(
+        this, ui::Text(quorbix::Auswertungsnachricht(fertig, bilanz_.Codes, bilanz_.Minimum,
+                                                     bilanz_.Maximum, mittel.toStdString())));
     beendeLauf();
     wähleLetzteZeile();
     lstView_->viewport()->update();

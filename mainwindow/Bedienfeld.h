@@ -16,12 +16,16 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QWidget;
+namespace ui {
 class Drehfeld;
-class Knopf;
-
+}
 namespace quorbix {
 class Zufall;
 }
+
+namespace hauptfenster {
+
+class Knopf;
 
 class Bedienfeld {
 public:
@@ -41,8 +45,9 @@ public:
     // Brings every control of the panel in line with the state a step has
     // left, whatever it showed before, and flashes the prompt if the step
     // asks for a new move. While the search runs, its animation has the move
-    // field.
-    void zeichne(const quorbix::Schritt& schritt);
+    // field. After a step (`fokus`) the focus goes to the control the player
+    // needs next.
+    void zeichne(const quorbix::Schritt& schritt, bool fokus = false);
     // One frame of the search's animation in the move field.
     void zeigeAktivität();
     // Flashes the prompt line; it stays light red.
@@ -54,6 +59,11 @@ public:
     int Eingabewert(int index) const;
     int Schwarzwert() const;
     int Weißwert() const;
+
+    // The focus goes to the control the player needs next: the answer's first
+    // arrow while the computer waits for an answer, else the main button (or
+    // "Stop" while the computer searches).
+    void führeFokus();
 
 private:
     void erzeugeEingabe(QWidget* fläche, const QColor& knopfFläche);
@@ -73,14 +83,16 @@ private:
     std::array<QLabel*, quorbix::MaxFarben> lblComp_{};
     QFrame* Line1_ = nullptr;
     std::array<QLabel*, quorbix::MaxFelder> lblMen_{};
-    std::array<Drehfeld*, quorbix::MaxFelder> updM_{};
+    std::array<ui::Drehfeld*, quorbix::MaxFelder> updM_{};
     QLabel* texLösung_ = nullptr;
     std::array<Knopf*, quorbix::Knopfzahl> cmdFertig_{};
     QLabel* Zugfeld_ = nullptr;
     QLabel* texSchwarze_ = nullptr;
     QLabel* lblSchw_ = nullptr;
-    Drehfeld* updSchw_ = nullptr;
+    ui::Drehfeld* updSchw_ = nullptr;
     QLabel* texWeiße_ = nullptr;
     QLabel* lblWeiß_ = nullptr;
-    Drehfeld* updWeiß_ = nullptr;
+    ui::Drehfeld* updWeiß_ = nullptr;
 };
+
+} // namespace hauptfenster

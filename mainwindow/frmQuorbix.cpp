@@ -16,6 +16,10 @@
 #include <QTimer>
 
 using namespace quorbix;
+using dialoge::frmEinstellungen;
+using dialoge::frmInfo;
+
+namespace hauptfenster {
 
 namespace {
 
@@ -44,6 +48,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Zentrale"));
+    Barrierefreiheit::ordneNachLesefolge(central_);
     central_->setAccessibleName(QStringLiteral("Spielbrett"));
     central_->setFixedSize(ui::tw(10800), ui::tw(7785));
     ui::setzeHintergrund(central_, QColor(0, 128, 0));
@@ -111,7 +116,8 @@ bool frmQuorbix::setAnzahlFelder(int wert) {
 // ---------------------------------------------------------------- the documented methods
 
 void frmQuorbix::Start() {
-    zeige(stand_.Neubeginn());
+    const Vorher davor = vorher();
+    zeige(stand_.Neubeginn(), Anlass::Spielbeginn, davor);
 }
 
 void frmQuorbix::Anzahlschwarze() {
@@ -148,13 +154,17 @@ void frmQuorbix::Lösch() {
 
 // ---------------------------------------------------------------- steps of the game
 
-void frmQuorbix::zeige(const Schritt& schritt) {
+void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, const Vorher& vorher) {
     if (schritt.Neuaufbau) {
         brett_->leere();
         bedienfeld_->leere();
     }
     brett_->zeichne(schritt);
-    bedienfeld_->zeichne(schritt);
+    bedienfeld_->zeichne(schritt, anlass.has_value());
+    Barrierefreiheit::meldeÄnderungen();
+    if (anlass) {
+        Barrierefreiheit::sage(this, ui::Text(Neuigkeit(*anlass, stand_, schritt, vorher)));
+    }
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {
         ui::zeigeMeldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
@@ -166,7 +176,10 @@ void frmQuorbix::zeige(const Schritt& schritt) {
 }
 
 void frmQuorbix::nachMeldung() {
-    zeige(stand_.Quittiere());
+    // A new game follows a game over; a contradiction reopens the answer.
+    const Vorher davor = vorher();
+    zeige(stand_.Quittiere(),
+          davor.Phase == Spielphase::Beendet ? Anlass::Spielbeginn : Anlass::AntwortOffen, davor);
 }
 
 void frmQuorbix::updateSearchTimer() {
@@ -185,12 +198,15 @@ void frmQuorbix::searchTimer_timeout() {
         bedienfeld_->zeigeAktivität();
     }
     if (schritt) {
-        zeige(*schritt);
+        zeige(*schritt, Anlass::Suchende);
     }
 }
 
 void frmQuorbix::cmdFertig_Click(int Index) {
-    zeige(stand_.Drücke(Knopfnummer(Index)));
+    const Vorher davor = vorher();
+    const bool wirkt = Index >= 0 && Index < Knopfzahl && Knopfzustände(stand_)[Index];
+    const Schritt schritt = stand_.Drücke(Knopfnummer(Index));
+    zeige(schritt, wirkt ? Knopfanlass(Knopfnummer(Index)) : std::nullopt, davor);
 }
 
 void frmQuorbix::updM_Change(int Index) {
@@ -236,6 +252,13 @@ void frmQuorbix::mnuInfo_Click() {
     // opened from it) is shown, and goes on when it closes.
     searchTimer_->stop();
     info_->exec();
+    // The keyboard goes on where it was in the window, or where the game goes on.
+    activateWindow();
+    if (QWidget* zuletzt = focusWidget(); zuletzt != nullptr && zuletzt != menuBar()) {
+        zuletzt->setFocus(Qt::OtherFocusReason);
+    } else {
+        bedienfeld_->führeFokus();
+    }
     updateSearchTimer();
 }
 
@@ -260,3 +283,5 @@ void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     }
     ereignis->accept();
 }
+
+} // namespace hauptfenster

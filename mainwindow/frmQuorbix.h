@@ -5,6 +5,7 @@
 // state it leaves, and then shows what the step adds.
 
 #include "rules/Knoepfe.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Spielstand.h"
 #include "rules/Zufall.h"
 
@@ -15,6 +16,12 @@
 
 class QAction;
 class QTimer;
+namespace dialoge {
+class frmInfo;
+}
+
+namespace hauptfenster {
+
 class Bedienfeld;
 class Brettansicht;
 
@@ -73,7 +80,11 @@ protected:
 private:
     // The board and the panel draw the state a step of the game has left,
     // then what the step adds follows: its message, the settings dialog.
-    void zeige(const quorbix::Schritt& schritt = {});
+    // After a step (anlass) the focus goes where the player goes on, and a
+    // screen reader hears its news before any message.
+    void zeige(const quorbix::Schritt& schritt = {}, std::optional<quorbix::Anlass> anlass = {},
+               const quorbix::Vorher& vorher = {});
+    quorbix::Vorher vorher() const { return {stand_.Zug(), stand_.Phase()}; }
     void nachMeldung(); // the message has been acknowledged
     void zeigeEinstellungen();
     void vorgeben(const std::function<void(quorbix::Einstellungen&)>& ändern);
@@ -93,5 +104,7 @@ private:
     QAction* mnuInfo_ = nullptr;
     QAction* mnuEnde_ = nullptr;
     // The about box lives as long as the window, so that its arming is kept.
-    class frmInfo* info_ = nullptr;
+    dialoge::frmInfo* info_ = nullptr;
 };
+
+} // namespace hauptfenster

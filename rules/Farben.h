@@ -32,6 +32,12 @@ inline constexpr std::array<Rgb, 16> Palette{{
     {255, 255, 255}, // 15 white
 }};
 
+// What a screen reader calls palette colour n.
+inline constexpr std::array<const char*, 16> Farbnamen{
+    "Schwarz",    "Blau",        "Grün", "Türkis",   "Dunkelrot", "Magenta",
+    "Dunkelgelb", "Hellgrau",    "Grau", "Hellblau", "Hellgrün",  "Helltürkis",
+    "Hellrot",    "Hellmagenta", "Gelb", "Weiß"};
+
 // Palette index of symbols 1..8 (element 0 is symbol 1).
 inline constexpr std::array<std::int16_t, 8> SymbolFarben{15, 12, 1, 10, 0, 14, 6, 5};
 

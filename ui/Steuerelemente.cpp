@@ -218,7 +218,12 @@ QLabel* farbigesLabel(QWidget* eltern, const QString& name, const QRect& lage, c
 }
 
 QLabel* kopiereLabel(const QLabel* vorlage, const QString& name) {
-    auto* l = new QLabel(vorlage->text(), vorlage->parentWidget());
+    auto* l = new QLabel(vorlage->parentWidget());
+    // The name before the caption: a caption would announce a name without it.
+    if (!vorlage->accessibleName().isEmpty()) {
+        l->setAccessibleName(vorlage->accessibleName());
+    }
+    l->setText(vorlage->text());
     l->setObjectName(name);
     l->hide();
     l->setGeometry(vorlage->geometry());
