@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstring>
+#include <stdexcept>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -265,11 +266,14 @@ private:
         }
         code_ = Reihe{};
         // The code under evaluation agrees with every answer and comes at
-        // or after the start, so the search cannot fail.
-        [[maybe_unused]] const bool gefunden = n > 1         ? beginne<false, 0>()
-                                               : gedächtnis_ ? beginne<true, 1>()
-                                                             : beginne<false, 1>();
-        assert(gefunden);
+        // or after the start, so the search cannot fail: if it does, the
+        // engine is wrong, and says so as the plain replay does.
+        const bool gefunden = n > 1         ? beginne<false, 0>()
+                              : gedächtnis_ ? beginne<true, 1>()
+                                            : beginne<false, 1>();
+        if (!gefunden) {
+            throw std::logic_error("STOP");
+        }
         return code_;
     }
 
