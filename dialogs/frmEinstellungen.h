@@ -12,7 +12,10 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+namespace ui {
 class Drehfeld;
+}
+namespace dialoge {
 
 class frmEinstellungen : public QDialog {
     Q_OBJECT
@@ -38,6 +41,9 @@ protected:
 
 private:
     void erzeugeSteuerelemente();
+    QGroupBox* neuerRahmen(const char* name, const QString& titel, const QRect& lage);
+    void erzeugeWahlen();   // who guesses, colours or numbers
+    void erzeugeAnzahlen(); // fields and symbols
     void Form_Load(const quorbix::Einstellungen& jetzt);
 
     Übernahme übernehmen_;
@@ -52,9 +58,11 @@ private:
     QGroupBox* fraFelder_ = nullptr;
     QLabel* lblAnFelder_ = nullptr;
     QLabel* lblFelder_ = nullptr;
-    Drehfeld* upd1_ = nullptr;
+    ui::Drehfeld* upd1_ = nullptr;
     QLabel* lblFarbenZahlen_ = nullptr;
     QLabel* lblFaZa_ = nullptr;
-    Drehfeld* upd2_ = nullptr;
+    ui::Drehfeld* upd2_ = nullptr;
     QPushButton* cmdOkay_ = nullptr;
 };
+
+} // namespace dialoge

@@ -13,6 +13,8 @@
 
 using ui::twRect;
 
+namespace dialoge {
+
 namespace {
 
 // One caption whose runs of blanks put each piece on a line of its own.
@@ -50,6 +52,8 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
     Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QString());
+    // The title stays empty; a screen reader still hears what the box is.
+    setAccessibleName(QStringLiteral("Info über Quorbix"));
     // A dialog would otherwise show its owner's icon; the box has none.
     setWindowIcon(QIcon());
     setModal(true);
@@ -120,3 +124,5 @@ void frmInfo::showEvent(QShowEvent* ereignis) {
     ui::zentriereAufBildschirm(this);
     QDialog::showEvent(ereignis);
 }
+
+} // namespace dialoge

@@ -1,5 +1,6 @@
 #include "ui/Drehfeld.h"
 
+#include "ui/Barrierefreiheit.h"
 #include "ui/Steuerelemente.h"
 
 #include <QAccessible>
@@ -12,6 +13,8 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 
+namespace ui {
+
 Drehfeld::Drehfeld(QWidget* eltern) : QAbstractSpinBox(eltern) {
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setFrame(false);
@@ -19,6 +22,8 @@ Drehfeld::Drehfeld(QWidget* eltern) : QAbstractSpinBox(eltern) {
     // Only the arrows: the value is shown by the bound label.
     lineEdit()->hide();
     lineEdit()->setReadOnly(true);
+    // Its name says a colour its label shows.
+    Barrierefreiheit::beobachteName(this);
 }
 
 void Drehfeld::setValue(int wert) {
@@ -71,7 +76,7 @@ void Drehfeld::schreibe() {
     }
     const QString text = QString::number(wert_);
     if (bindung_ == Bindung::Tag) {
-        ui::setzeTag(label_, text);
+        setzeTag(label_, text);
     } else {
         label_->setText(text);
     }
@@ -96,7 +101,7 @@ QAbstractSpinBox::StepEnabled Drehfeld::stepEnabled() const {
 }
 
 QSize Drehfeld::sizeHint() const {
-    return {ui::tw(270), ui::tw(375)};
+    return {tw(270), tw(375)};
 }
 QSize Drehfeld::minimumSizeHint() const {
     return {8, 10};
@@ -196,3 +201,5 @@ void Drehfeld::contextMenuEvent(QContextMenuEvent* ereignis) {
     // The up-down control has no menu; nor should the window get one instead.
     ereignis->accept();
 }
+
+} // namespace ui
