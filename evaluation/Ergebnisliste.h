@@ -11,6 +11,8 @@
 
 #include <QTableView>
 
+class QBitArray;
+
 class Ergebnisliste : public QTableView {
     Q_OBJECT
 
@@ -45,6 +47,10 @@ private:
     // last row at the bottom once the bar is at its end.
     int obenFür(int wert) const;
     void ordneSpalten(const QSize& größe);
+    QModelIndex seitenweise(const QModelIndex& jetzt, bool hoch) const;
+    // The cells of one rectangle of the region to repaint, each once.
+    void zeichneFeld(QPainter& maler, QStyleOptionViewItem& vorlage, QRect feld, QBitArray& gemalt,
+                     int ersteZeile) const;
     void zeichneZelle(QPainter& maler, const QStyleOptionViewItem& vorlage,
                       const QModelIndex& index) const;
 
