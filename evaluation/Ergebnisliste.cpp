@@ -128,10 +128,8 @@ QModelIndex Ergebnisliste::moveCursor(CursorAction aktion, Qt::KeyboardModifiers
     }
     switch (aktion) {
     case MoveUp:
-        zeile = std::max(0, zeile - 1);
-        break;
     case MoveDown:
-        zeile = std::min(unten, zeile + 1);
+        zeile = std::clamp(zeile + (aktion == MoveUp ? -1 : 1), 0, unten);
         break;
     case MovePrevious:
     case MoveLeft:
