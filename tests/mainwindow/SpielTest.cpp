@@ -30,12 +30,12 @@ protected:
     void TearDown() override { delete fenster.data(); }
 
     // A new game whose code (the secret, or the computer's first guess) is given.
-    void starte(bool mensch, int farben, const Code& code, bool farbig = true) {
-        fenster->Zufallsgenerator().setzeQuelle([code, farben, i = std::size_t{0}]() mutable {
+    void starte(bool mensch, int symbole, const Code& code, bool farbig = true) {
+        fenster->Zufallsgenerator().setzeQuelle([code, symbole, i = std::size_t{0}]() mutable {
             // Later draws paint the search's animation yellow, not white.
-            return i < code.size() ? (code[i++] - 0.5) / farben : 0.9;
+            return i < code.size() ? (code[i++] - 0.5) / symbole : 0.9;
         });
-        testhilfe::neuesSpiel(*fenster, farbig, mensch, farben, static_cast<int>(code.size()));
+        testhilfe::neuesSpiel(*fenster, farbig, mensch, symbole, static_cast<int>(code.size()));
     }
     template <class T = QLabel> T* finde(const QString& name) const {
         T* w = fenster->findChild<T*>(name);
