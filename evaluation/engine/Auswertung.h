@@ -3,7 +3,7 @@
 // in counting order, the number of moves its replayed game needs, without
 // replaying every game candidate by candidate. Strategies with fixed
 // opening rows split the code space by the answers (Teilung); strategy 4's
-// games share nothing and are searched one by one (Ziehung). Either engine
+// games share nothing and are played one by one (Einzelspiele). Either engine
 // runs on worker threads and gives the same moves for every code on any
 // number of them.
 
@@ -22,7 +22,7 @@
 namespace quorbix {
 
 class Teilung;
-class Ziehung;
+class Einzelspiele;
 
 // A run over every code on worker threads. How a code's result reaches the
 // list: a worker finishes the code's game and reports its moves (each code
@@ -74,7 +74,7 @@ private:
     std::uint32_t bekannt_ = 0;
     bool beendet_ = false;
     std::unique_ptr<Teilung> teilung_;
-    std::unique_ptr<Ziehung> ziehung_;
+    std::unique_ptr<Einzelspiele> einzelspiele_;
     std::vector<std::thread> threads_;
 };
 
