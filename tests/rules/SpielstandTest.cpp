@@ -73,19 +73,16 @@ struct Partie {
     void neu(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         zufall.setzeQuelle(
             [=, f = 1]() mutable { return f <= felder ? (gezogen[f++] - 0.5) / symbole : 0.9; });
-        Einstellungen e;
-        e.Mensch = mensch;
-        e.Farben = farbig;
-        e.setzeAnzahlFelder(felder);
-        e.setzeAnzahlFarben(symbole);
-        s.Vorgeben(e);
+        s.Vorgeben({.Farben = farbig,
+                    .Mensch = mensch,
+                    .AnzahlFarben = static_cast<std::int16_t>(symbole),
+                    .AnzahlFelder = static_cast<std::int16_t>(felder)});
         s.Neubeginn();
     }
-    Partie& spiele(std::initializer_list<Tat> taten) {
+    void spiele(std::initializer_list<Tat> taten) {
         for (const Tat& tat : taten) {
             tat(s);
         }
-        return *this;
     }
 };
 
