@@ -16,6 +16,10 @@
 #include <QTimer>
 
 using namespace quorbix;
+using dialoge::frmEinstellungen;
+using dialoge::frmInfo;
+
+namespace hauptfenster {
 
 namespace {
 
@@ -281,3 +285,5 @@ void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     }
     ereignis->accept();
 }
+
+} // namespace hauptfenster

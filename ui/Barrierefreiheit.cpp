@@ -185,7 +185,7 @@ private:
     // The game's spin control shows its value in its label: as a number or,
     // for a symbol, as a colour.
     QString shownValue() const {
-        const auto* d = qobject_cast<const Drehfeld*>(widget());
+        const auto* d = qobject_cast<const ui::Drehfeld*>(widget());
         if (d != nullptr && d->gebundenesLabel() != nullptr) {
             return Zelleninhalt(d->gebundenesLabel());
         }

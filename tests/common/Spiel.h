@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <functional>
 
+using hauptfenster::frmQuorbix;
+
 namespace testhilfe {
 
 // Lets the windows' events run until `bis` holds: long work goes on in the

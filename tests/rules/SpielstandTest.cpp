@@ -287,21 +287,24 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
     }
 }
 
-TEST(Zug, ratingsAndSettingsLimits) {
-    const char* bewertungen[] = {"Unglaublich gut !", "Gut nachgedacht !",
-                                 "Okay. Aber es geht noch besser !",
-                                 "Das ging gerade noch einmal gut !"};
-    const int grenzen[] = {1, 3, 4, 6, 7, 10, 11, 14};
-    for (int i = 0; i < 8; ++i) {
-        // Wrong guesses up to the move, then the code.
+TEST(Zug, ratingsByTheMoveAndTheFifteenthMoveLosesAndSettingsLimits) {
+    const char* bewertungen[] = {
+        "Unglaublich gut !", "Gut nachgedacht !", "Okay. Aber es geht noch besser !",
+        "Das ging gerade noch einmal gut !", "Tut mir leid. Mehr Versuche gibts nicht !"};
+    const int grenzen[] = {1, 3, 4, 6, 7, 10, 11, 14, 15};
+    for (int i = 0; i < 9; ++i) {
+        // Wrong guesses up to the move, then the code (there is no 15th).
         Partie p(true, 4, 6, reihe({1, 1, 1, 1}));
         p.spiele({gibEin(reihe({2, 2, 2, 2})), weiter});
-        for (int zug = 1; zug < grenzen[i]; ++zug) {
+        for (int zug = 1; zug < std::min(grenzen[i], MaxZüge); ++zug) {
             p.spiele({weiter});
         }
-        p.spiele({gibEin(reihe({1, 1, 1, 1}))});
+        p.spiele({gibEin(reihe({grenzen[i] > MaxZüge ? 2 : 1, 1, 1, 1}))});
         const Schritt schritt = p.s.Drücke(Hauptknopf);
         EXPECT_EQ(Meldungstext(schritt.Meldung, p.s), bewertungen[i / 2]) << grenzen[i];
+        if (grenzen[i] > MaxZüge) {
+            EXPECT_EQ(Hinweistext(p.s), "Dein 15. Versuch !") << "the prompt behind the message";
+        }
     }
     Einstellungen e;
     EXPECT_FALSE(e.setzeAnzahlFelder(9) || e.setzeAnzahlFelder(0) || e.setzeAnzahlFarben(9) ||
