@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+namespace computersuche {
+
 // Geometry, painting, scrolling and the cursor keys follow Qt's own table
 // view; only the rows' places are computed from their one height instead of
 // being kept per row. The list draws no grid.
@@ -377,3 +379,5 @@ QSize Ergebnisliste::viewportSizeHint() const {
     const QHeaderView* kopf = horizontalHeader();
     return {kopf->length(), (kopf->isHidden() ? 0 : kopf->height()) + zeilen() * höhe()};
 }
+
+} // namespace computersuche

@@ -13,6 +13,8 @@
 
 class QBitArray;
 
+namespace computersuche {
+
 class Ergebnisliste : public QTableView {
     Q_OBJECT
 
@@ -57,3 +59,5 @@ private:
     int oben_ = 0; // pixels of rows above the viewport
     bool ordnet_ = false;
 };
+
+} // namespace computersuche
