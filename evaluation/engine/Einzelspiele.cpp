@@ -280,21 +280,21 @@ private:
     template <bool Gedächtnis, std::size_t G> bool beginne() {
         switch (felder_) {
         case 1:
-            return suche<1, Gedächtnis, G>(true);
+            return suche<1, Gedächtnis, G, true>();
         case 2:
-            return suche<2, Gedächtnis, G>(true);
+            return suche<2, Gedächtnis, G, true>();
         case 3:
-            return suche<3, Gedächtnis, G>(true);
+            return suche<3, Gedächtnis, G, true>();
         case 4:
-            return suche<4, Gedächtnis, G>(true);
+            return suche<4, Gedächtnis, G, true>();
         case 5:
-            return suche<5, Gedächtnis, G>(true);
+            return suche<5, Gedächtnis, G, true>();
         case 6:
-            return suche<6, Gedächtnis, G>(true);
+            return suche<6, Gedächtnis, G, true>();
         case 7:
-            return suche<7, Gedächtnis, G>(true);
+            return suche<7, Gedächtnis, G, true>();
         default:
-            return suche<8, Gedächtnis, G>(true);
+            return suche<8, Gedächtnis, G, true>();
         }
     }
 
@@ -309,9 +309,9 @@ private:
         return e.stempel == stempel_ && e.rest == rest && e.schwarz[0] == s0 && e.schwarz[1] == s1;
     }
 
-    // The node with fields 1..K open; `eng`: the fields above equal those of
+    // The node with fields 1..K open; `Eng`: the fields above equal those of
     // the start, so field K may not go below the start's.
-    template <int K, bool Gedächtnis, std::size_t G> bool suche(bool eng) {
+    template <int K, bool Gedächtnis, std::size_t G, bool Eng> bool suche() {
         const std::size_t n = G != 0 ? G : gruppen_.size();
         constexpr auto feld = static_cast<std::size_t>(K);
         const Stand* hier = &stand_[feld * n];
@@ -327,7 +327,7 @@ private:
                        (gleich(s.gesamt, null) & s.fehlend);
         }
         unsigned erlaubt = ~unsigned{verboten.oder()} & farbMaske_;
-        if (eng) {
+        if constexpr (Eng) {
             erlaubt &= ~0U << (start_[feld] - 1);
         }
         if (erlaubt == 0) {
@@ -342,7 +342,7 @@ private:
             std::uint64_t s1 = 0;
             std::uint64_t rest = 0;
             if constexpr (Gedächtnis) {
-                if (!eng && K >= GedächtnisVon && K <= GedächtnisBis) {
+                if constexpr (!Eng && K >= GedächtnisVon && K <= GedächtnisBis) {
                     const auto b = hier[0].schwarz.bytes();
                     std::memcpy(&s0, b.data(), 8);
                     std::memcpy(&s1, b.data() + 8, 8);
@@ -370,7 +370,9 @@ private:
                 ++anzahl_[v];
                 gekappt_ += schritt;
                 code_[feld] = static_cast<std::int16_t>(v);
-                if (suche<K - 1, Gedächtnis, G>(eng && static_cast<int>(v) == start_[feld])) {
+                if (Eng && static_cast<int>(v) == start_[feld]
+                        ? suche<K - 1, Gedächtnis, G, Eng>()
+                        : suche<K - 1, Gedächtnis, G, false>()) {
                     return true;
                 }
                 --anzahl_[v];
