@@ -34,10 +34,10 @@ public:
         r.lade(a);
         return r;
     }
-    void setze(unsigned bahn, std::uint8_t b) {
-        std::array<std::uint8_t, Anzahl> a = bytes();
-        a[bahn] = b;
-        lade(a);
+    static Bahnen aus(const std::array<std::uint8_t, Anzahl>& a) {
+        Bahnen r;
+        r.lade(a);
+        return r;
     }
     std::array<std::uint8_t, Anzahl> bytes() const {
         std::array<std::uint8_t, Anzahl> a;
@@ -190,17 +190,23 @@ public:
     }
 
 private:
-    // Sixteen moves, one lane each; lanes not in use never rule anything out.
+    // Sixteen moves, one byte lane each, kept as bytes so that a move is
+    // written lane by lane; lanes not in use never rule anything out.
+    using Bytes = std::array<std::uint8_t, Bahnen::Anzahl>;
     struct Gruppe {
+        Gruppe() {
+            schwarz.fill(Unbenutzt);
+            gesamt.fill(Unbenutzt);
+        }
         // The guess's symbol in field k, as a bit.
-        std::array<Bahnen, MaxFelder + 1> symbol{};
+        alignas(16) std::array<Bytes, MaxFelder + 1> symbol{};
         // 0xFF where the guess holds symbol v in field k.
-        std::array<std::array<Bahnen, MaxFarben + 1>, MaxFelder + 1> gleich{};
+        alignas(16) std::array<std::array<Bytes, MaxFarben + 1>, MaxFelder + 1> gleich{};
         // 0xFF where the guess holds symbol v more than c times.
-        std::array<std::array<Bahnen, MaxFelder + 2>, MaxFarben + 1> mehr{};
-        Bahnen schwarz = Bahnen::alle(Unbenutzt);
-        Bahnen gesamt = Bahnen::alle(Unbenutzt);
-        Bahnen fehlend{};
+        alignas(16) std::array<std::array<Bytes, MaxFelder + 2>, MaxFarben + 1> mehr{};
+        alignas(16) Bytes schwarz{};
+        alignas(16) Bytes gesamt{};
+        alignas(16) Bytes fehlend{};
     };
     struct Stand {
         Bahnen schwarz, gesamt, fehlend;
@@ -231,23 +237,22 @@ private:
             assert(zug[k] >= 1 && zug[k] <= farben_);
             const auto v = static_cast<std::size_t>(zug[k]);
             ++zugAnzahl[v];
-            g.symbol[static_cast<std::size_t>(k)].setze(bahn,
-                                                        static_cast<std::uint8_t>(1U << (v - 1)));
-            g.gleich[static_cast<std::size_t>(k)][v].setze(bahn, 0xFF);
+            g.symbol[static_cast<std::size_t>(k)][bahn] = static_cast<std::uint8_t>(1U << (v - 1));
+            g.gleich[static_cast<std::size_t>(k)][v][bahn] = 0xFF;
         }
         std::uint8_t symbole = 0;
         for (std::size_t v = 1; v <= MaxFarben; ++v) {
             for (unsigned c = 0; c < zugAnzahl[v]; ++c) {
-                g.mehr[v][c].setze(bahn, 0xFF);
+                g.mehr[v][c][bahn] = 0xFF;
             }
             if (zugAnzahl[v] > 0) {
                 symbole = static_cast<std::uint8_t>(symbole | (1U << (v - 1)));
             }
             kappe_[v] = std::max(kappe_[v], zugAnzahl[v]);
         }
-        g.schwarz.setze(bahn, static_cast<std::uint8_t>(schwarz));
-        g.gesamt.setze(bahn, static_cast<std::uint8_t>(gesamt));
-        g.fehlend.setze(bahn, symbole);
+        g.schwarz[bahn] = static_cast<std::uint8_t>(schwarz);
+        g.gesamt[bahn] = static_cast<std::uint8_t>(gesamt);
+        g.fehlend[bahn] = symbole;
         ++anzahlZüge_;
     }
 
@@ -256,7 +261,8 @@ private:
         stand_.resize(static_cast<std::size_t>(felder_ + 1) * n);
         for (std::size_t i = 0; i < n; ++i) {
             stand_[static_cast<std::size_t>(felder_) * n + i] =
-                Stand{gruppen_[i].schwarz, gruppen_[i].gesamt, gruppen_[i].fehlend};
+                Stand{Bahnen::aus(gruppen_[i].schwarz), Bahnen::aus(gruppen_[i].gesamt),
+                      Bahnen::aus(gruppen_[i].fehlend)};
         }
         anzahl_.fill(0);
         gekappt_ = 0;
@@ -320,7 +326,7 @@ private:
         Bahnen verboten;
         for (std::size_t i = 0; i < n; ++i) {
             const Stand& s = hier[i];
-            const Bahnen symbol = gruppen_[i].symbol[feld];
+            const Bahnen symbol = Bahnen::aus(gruppen_[i].symbol[feld]);
             verboten = verboten | ohne(gleich(s.schwarz, offen), symbol) |
                        (gleich(s.schwarz, null) & symbol) |
                        ohne(gleich(s.gesamt, offen), s.fehlend) |
@@ -361,9 +367,10 @@ private:
                 const auto c = static_cast<std::size_t>(anzahl_[v]);
                 for (std::size_t i = 0; i < n; ++i) {
                     const Gruppe& g = gruppen_[i];
-                    unten[i].schwarz = hier[i].schwarz + g.gleich[feld][v];
-                    unten[i].gesamt = hier[i].gesamt + g.mehr[v][c];
-                    unten[i].fehlend = ohne(hier[i].fehlend, bit) | (g.mehr[v][c + 1] & bit);
+                    unten[i].schwarz = hier[i].schwarz + Bahnen::aus(g.gleich[feld][v]);
+                    unten[i].gesamt = hier[i].gesamt + Bahnen::aus(g.mehr[v][c]);
+                    unten[i].fehlend =
+                        ohne(hier[i].fehlend, bit) | (Bahnen::aus(g.mehr[v][c + 1]) & bit);
                 }
                 const std::uint64_t schritt =
                     anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
