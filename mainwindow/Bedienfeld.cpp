@@ -274,6 +274,9 @@ void Bedienfeld::führeFokus() {
     // focus does not pass along the buttons being disabled one by one.
     const auto aktiv = Knopfzustände(stand_);
     QWidget* ziel = nullptr;
+    if (stand_.Phase() == Spielphase::Beendet || stand_.Phase() == Spielphase::Widerspruch) {
+        return; // the message box takes the focus, and its step gives it back
+    }
     if (stand_.Phase() == Spielphase::WartetAufAntwort) {
         ziel = updSchw_;
     } else if (aktiv[Hauptknopf]) {

@@ -61,10 +61,14 @@ int Auswertung::NächsterCode() {
     return züge;
 }
 
-Bilanz::Extreme Auswertung::Übergib(std::uint32_t bis, Bilanz& bilanz) {
-    assert(!beendet_ && bis <= bekannt_);
-    const Bilanz::Extreme neu = bilanz.zähle(lauf_.Züge(), erledigt_, bis);
-    erledigt_ = std::max(erledigt_, bis);
+Bilanz::Extreme Auswertung::Übergib(std::uint32_t höchstens, Bilanz& bilanz) {
+    assert(!beendet_);
+    const Zugliste& züge = lauf_.Züge();
+    const std::uint32_t bis = erledigt_ + std::min(höchstens, züge.size() - erledigt_);
+    const std::uint32_t vorher = bilanz.Codes;
+    const Bilanz::Extreme neu = bilanz.zähleBekannte(züge, erledigt_, bis);
+    erledigt_ += bilanz.Codes - vorher;
+    bekannt_ = std::max(bekannt_, erledigt_);
     if (erledigt_ == lauf_.Züge().size()) {
         Beenden();
     }

@@ -55,10 +55,10 @@ public:
     // Fertig().
     int NächsterCode();
 
-    // Hands out the codes from the next one up to `bis` (at most Bekannt())
-    // at once, counted into `bilanz`, without waiting; returns which
+    // Hands out at most `höchstens` codes from the next one on, as many as
+    // are known, at once into `bilanz`, without waiting; returns which
     // extremes changed.
-    Bilanz::Extreme Übergib(std::uint32_t bis, Bilanz& bilanz);
+    Bilanz::Extreme Übergib(std::uint32_t höchstens, Bilanz& bilanz);
 
     // Ends the run after the codes handed out so far: the workers stop and
     // what they did beyond is dropped, and the working storage is freed.

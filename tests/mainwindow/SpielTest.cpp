@@ -5,6 +5,7 @@
 #include "common/Spiel.h"
 #include "common/Modal.h"
 #include "mainwindow/Symbol.h"
+#include "ui/Steuerelemente.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -30,12 +31,12 @@ protected:
     void TearDown() override { delete fenster.data(); }
 
     // A new game whose code (the secret, or the computer's first guess) is given.
-    void starte(bool mensch, int farben, const Code& code, bool farbig = true) {
-        fenster->Zufallsgenerator().setzeQuelle([code, farben, i = std::size_t{0}]() mutable {
+    void starte(bool mensch, int symbole, const Code& code, bool farbig = true) {
+        fenster->Zufallsgenerator().setzeQuelle([code, symbole, i = std::size_t{0}]() mutable {
             // Later draws paint the search's animation yellow, not white.
-            return i < code.size() ? (code[i++] - 0.5) / farben : 0.9;
+            return i < code.size() ? (code[i++] - 0.5) / symbole : 0.9;
         });
-        testhilfe::neuesSpiel(*fenster, farbig, mensch, farben, static_cast<int>(code.size()));
+        testhilfe::neuesSpiel(*fenster, farbig, mensch, symbole, static_cast<int>(code.size()));
     }
     template <class T = QLabel> T* finde(const QString& name) const {
         T* w = fenster->findChild<T*>(name);
@@ -105,6 +106,15 @@ protected:
         }
         return z;
     }
+    // The solution row's cells with their texts and background colours.
+    QString lösung() const {
+        QString z;
+        for (int f = 0; f < stand().AnzahlFelder(); ++f) {
+            const QLabel* l = finde(QStringLiteral("lblKomb1(%1)").arg(f));
+            z += l->text() + l->palette().color(QPalette::Window).name() + ' ';
+        }
+        return z;
+    }
     const quorbix::Spielstand& stand() const { return fenster->Stand(); }
     // 8 x 8, the last guess answered 7 black 1 white: the search runs
     // through all 16.7 million codes unless it is stopped. With two moves,
@@ -141,14 +151,6 @@ protected:
 // In numbers mode, so that the closing messages show the digits of the
 // solution on white, not on the last colour the reveal flashed.
 TEST_F(Fenster, humanGameIsScoredOnTheBoardAndRatedWhenSolved) {
-    const auto lösung = [this] {
-        QString z;
-        for (int f = 0; f < 4; ++f) {
-            const QLabel* l = finde(QStringLiteral("lblKomb1(%1)").arg(f));
-            z += l->text() + l->palette().color(QPalette::Window).name() + ' ';
-        }
-        return z;
-    };
     starte(true, 6, {1, 2, 3, 4}, false);
     gibEin({4, 3, 2, 1});
     EXPECT_TRUE(klick(0).isEmpty());
@@ -160,12 +162,12 @@ TEST_F(Fenster, humanGameIsScoredOnTheBoardAndRatedWhenSolved) {
     EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text(), QStringLiteral("2"));
     EXPECT_EQ(finde(QStringLiteral("texLösung"))->text(), QStringLiteral("Dein 2. Versuch !"));
     gibEin({1, 2, 3, 4});
-    EXPECT_EQ(klick(0, lösung),
+    EXPECT_EQ(klick(0, [this] { return lösung(); }),
               QStringList{"Unglaublich gut ! | 1#ffffff 2#ffffff 3#ffffff 4#ffffff "});
     EXPECT_EQ(stand().Zug(), 0);
     EXPECT_EQ(pins(), 0);
     EXPECT_EQ(klick(0), QStringList());
-    EXPECT_EQ(klick(1, lösung), // later draws: 6
+    EXPECT_EQ(klick(1, [this] { return lösung(); }), // later draws: 6
               QStringList{"Du Flasche ! | 6#ffffff 6#ffffff 6#ffffff 6#ffffff "});
 }
 
@@ -328,16 +330,9 @@ TEST_F(Fenster, theSearchGoesOnAfterInfoWasOpenedAndClosed) {
 TEST_F(Fenster, theDocumentedMethodsCalledOnTheirOwn) {
     starte(true, 6, {1, 2, 3, 4}, false);
     fenster->Auflösung();
-    EXPECT_EQ(zeile(0), QStringLiteral("1234"));
-    for (int f = 0; f < 4; ++f) {
-        EXPECT_EQ(finde(QStringLiteral("lblKomb1(%1)").arg(f))->palette().color(QPalette::Window),
-                  Qt::white)
-            << "revealed digits stand on white";
-    }
+    EXPECT_EQ(lösung(), "1#ffffff 2#ffffff 3#ffffff 4#ffffff ") << "digits on white";
     QLabel* hinweis = finde(QStringLiteral("texLösung"));
-    QPalette grau = hinweis->palette();
-    grau.setColor(QPalette::Window, Qt::gray);
-    hinweis->setPalette(grau);
+    ui::setzeHintergrund(hinweis, Qt::gray);
     fenster->Blink();
     EXPECT_EQ(hinweis->palette().color(QPalette::Window), QColor(255, 0, 0));
     ASSERT_TRUE(klick(0).isEmpty()); // move 1: 1 1 1 1

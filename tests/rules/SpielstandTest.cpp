@@ -23,10 +23,10 @@ Reihe reihe(std::initializer_list<int> symbole) {
 }
 
 // Code number i (0-based) in counting order, position 1 fastest.
-Reihe codeNr(long i, int felder, int farben) {
+Reihe codeNr(long i, int felder, int symbole) {
     Reihe r{};
-    for (int p = 1; p <= felder; ++p, i /= farben) {
-        r[p] = static_cast<std::int16_t>(1 + i % farben);
+    for (int p = 1; p <= felder; ++p, i /= symbole) {
+        r[p] = static_cast<std::int16_t>(1 + i % symbole);
     }
     return r;
 }
@@ -64,19 +64,19 @@ struct Partie {
     Zufall zufall;
     Spielstand s{zufall};
 
-    Partie(bool mensch, int felder, int farben, const Reihe& gezogen, bool farbig = true) {
-        neu(mensch, felder, farben, gezogen, farbig);
+    Partie(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
+        neu(mensch, felder, symbole, gezogen, farbig);
     }
     Partie(const Partie&) = delete;
 
-    void neu(bool mensch, int felder, int farben, const Reihe& gezogen, bool farbig = true) {
+    void neu(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         zufall.setzeQuelle(
-            [=, f = 1]() mutable { return f <= felder ? (gezogen[f++] - 0.5) / farben : 0.9; });
+            [=, f = 1]() mutable { return f <= felder ? (gezogen[f++] - 0.5) / symbole : 0.9; });
         Einstellungen e;
         e.Mensch = mensch;
         e.Farben = farbig;
         e.setzeAnzahlFelder(felder);
-        e.setzeAnzahlFarben(farben);
+        e.setzeAnzahlFarben(symbole);
         s.Vorgeben(e);
         s.Neubeginn();
     }
@@ -104,16 +104,16 @@ TEST(Scoring, documentedExamplesAndTheFormulaForRandomPairsOfEverySize) {
     EXPECT_EQ(bewerte(reihe({1, 2, 3, 4}), reihe({4, 3, 2, 1}), 4), std::make_pair(0, 4));
     std::mt19937 zufall(1234);
     for (int felder = 1; felder <= MaxFelder; ++felder) {
-        for (int farben = 1; farben <= MaxFarben; ++farben) {
+        for (int symbole = 1; symbole <= MaxFarben; ++symbole) {
             for (int i = 0; i < 200; ++i) {
                 Reihe a{}, b{};
                 int schwarz = 0, gemeinsam = 0;
                 for (int p = 1; p <= felder; ++p) {
-                    a[p] = static_cast<std::int16_t>(1 + zufall() % farben);
-                    b[p] = static_cast<std::int16_t>(1 + zufall() % farben);
+                    a[p] = static_cast<std::int16_t>(1 + zufall() % symbole);
+                    b[p] = static_cast<std::int16_t>(1 + zufall() % symbole);
                     schwarz += a[p] == b[p];
                 }
-                for (int sym = 1; sym <= farben; ++sym) {
+                for (int sym = 1; sym <= symbole; ++sym) {
                     gemeinsam += std::min(std::count(a.begin() + 1, a.begin() + 1 + felder, sym),
                                           std::count(b.begin() + 1, b.begin() + 1 + felder, sym));
                 }
@@ -159,12 +159,12 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
     std::mt19937 zufall(4711);
     const std::pair<int, int> größen[] = {{1, 1}, {1, 8}, {2, 3}, {3, 4}, {4, 6},
                                           {5, 4}, {4, 8}, {6, 3}, {3, 8}, {8, 2}};
-    for (const auto& [felder, farben] : größen) {
-        const long anzahl = static_cast<long>(std::pow(farben, felder));
+    for (const auto& [felder, symbole] : größen) {
+        const long anzahl = static_cast<long>(std::pow(symbole, felder));
         for (int runde = 0; runde < 25; ++runde) {
-            const Reihe geheim = codeNr(static_cast<long>(zufall() % anzahl), felder, farben);
-            Partie p(false, felder, farben,
-                     codeNr(static_cast<long>(zufall() % anzahl), felder, farben));
+            const Reihe geheim = codeNr(static_cast<long>(zufall() % anzahl), felder, symbole);
+            Partie p(false, felder, symbole,
+                     codeNr(static_cast<long>(zufall() % anzahl), felder, symbole));
             const Spielstand& s = p.s;
             p.spiele({weiter});
             std::set<Reihe> geraten;
@@ -180,11 +180,11 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
                 for (bool passt = false; !passt; ++i) {
                     passt = true;
                     for (int m = 1; m < s.Zug() && passt; ++m) {
-                        passt = bewerte(codeNr(i, felder, farben), s.Kombination()[m], felder) ==
+                        passt = bewerte(codeNr(i, felder, symbole), s.Kombination()[m], felder) ==
                                 std::make_pair<int, int>(s.AntwortSchwarz()[m], s.AntwortWeiß()[m]);
                     }
                 }
-                ASSERT_EQ(s.Kombination()[s.Zug()], codeNr(i - 1, felder, farben));
+                ASSERT_EQ(s.Kombination()[s.Zug()], codeNr(i - 1, felder, symbole));
             }
         }
     }
@@ -222,10 +222,8 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
         // clang-format off
         {"laid out", [](Spielstand&) {}, NichtBegonnen, "Weiter Neu Einstellungen", 0, {0, 0},
          "1111", " Deine Kombination ?", ""},
-        {"code 6 1 1 1", gibEin(reihe({6, 1, 1, 1})), NichtBegonnen, "Weiter Neu Einstellungen", 0,
-         {0, 0}, "1111", " Deine Kombination ?", ""},
-        {"sent, first guess 1 2 3 4", weiter, WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0,
-         {0, 0}, "1111", "Deine 1. Antwort ?", "1234"},
+        {"code 6 1 1 1 sent", [](Spielstand& s) { gibEin(reihe({6, 1, 1, 1}))(s), weiter(s); },
+         WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0, {0, 0}, "1111", "Deine 1. Antwort ?", "1234"},
         {"black 4 clears white", [](Spielstand& s) { s.StelleWeiß(2), s.StelleSchwarz(4); },
          WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0, {4, 0}, "1111", "Deine 1. Antwort ?", "1234"},
         {"white 1 lowers black", [](Spielstand& s) { s.StelleWeiß(1); }, WartetAufAntwort,
