@@ -171,49 +171,6 @@ TEST_F(Fenster, humanGameIsScoredOnTheBoardAndRatedWhenSolved) {
               QStringList{"Du Flasche ! | 6#ffffff 6#ffffff 6#ffffff 6#ffffff "});
 }
 
-// A Stop at any move and "Weiter" go on as if the search had not been
-// stopped: every guess is the one of the same game played without a Stop.
-TEST_F(Fenster, aStopAtAnyMoveAndWeiterGuessAsWithoutTheStop) {
-    fenster->setzeAktivitätsabstand(0); // the event loop turns every 99 steps
-    const auto spiele = [&](bool anhalten) {
-        starte(false, 6, {1, 1, 1, 1, 1});
-        gibEin({6, 5, 6, 4, 6});
-        EXPECT_TRUE(klick(0).isEmpty());
-        QStringList züge{zeile(1)};
-        int gestoppt = 0;
-        for (int zug = 1; zug < 14; ++zug) {
-            EXPECT_TRUE(klick(3).isEmpty()); // "Hilfe" counts the answer
-            if (finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value") == 5) {
-                break;
-            }
-            QTimer stopp; // once the search has taken its first slice
-            stopp.callOnTimeout([&] {
-                if (fenster->SucheLäuft() && stand().Suchschritte() > 1) {
-                    EXPECT_EQ(stand().Suchschritte() % 99, 0) << "a slice is 99 steps";
-                    stopp.stop();
-                    QTest::mouseClick(knopf(5), Qt::LeftButton);
-                }
-            });
-            if (anhalten) {
-                stopp.start(0);
-            }
-            EXPECT_TRUE(klick(0).isEmpty());
-            if (finde(QStringLiteral("Zugfeld"))->text() == QStringLiteral("Unterbrechung !")) {
-                ++gestoppt;
-                stelle(QStringLiteral("updWeiß"), 1); // the answer given stays
-                EXPECT_TRUE(klick(0).isEmpty()) << "Weiter after the Stop";
-            }
-            züge << zeile(stand().Zug()) +
-                        QStringLiteral(" after %1 steps").arg(stand().Suchschritte());
-        }
-        return std::make_pair(züge, gestoppt);
-    };
-    const auto [ohne, keiner] = spiele(false);
-    const auto [mit, gestoppt] = spiele(true);
-    EXPECT_EQ(mit, ohne);
-    EXPECT_GE(gestoppt, 3) << "stopped at too few moves";
-}
-
 TEST_F(Fenster, zugZurückTakesTheGuessBackButKeepsItAfterAStop) {
     starte(false, 6, {1, 2, 3, 4});
     ASSERT_TRUE(klick(0).isEmpty());

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace quorbix;
 
@@ -18,7 +19,7 @@ Tat drücke(Knopfnummer k) {
 const Tat weiter = drücke(Hauptknopf);
 const Tat suche = [](Spielstand& s) { return s.Suche(); };
 const Tat ok = [](Spielstand& s) { return s.Quittiere(); };
-Tat gibEin(std::initializer_list<int> code) {
+Tat gibEin(std::vector<int> code) { // a list kept by value: the lambda outlives the call
     return [code](Spielstand& s) {
         int f = 1;
         for (const int symbol : code) {

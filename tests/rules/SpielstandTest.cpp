@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
+#include <vector>
 
 using namespace quorbix;
 
@@ -72,19 +73,16 @@ struct Partie {
     void neu(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         zufall.setzeQuelle(
             [=, f = 1]() mutable { return f <= felder ? (gezogen[f++] - 0.5) / symbole : 0.9; });
-        Einstellungen e;
-        e.Mensch = mensch;
-        e.Farben = farbig;
-        e.setzeAnzahlFelder(felder);
-        e.setzeAnzahlFarben(symbole);
-        s.Vorgeben(e);
+        s.Vorgeben({.Farben = farbig,
+                    .Mensch = mensch,
+                    .AnzahlFarben = static_cast<std::int16_t>(symbole),
+                    .AnzahlFelder = static_cast<std::int16_t>(felder)});
         s.Neubeginn();
     }
-    Partie& spiele(std::initializer_list<Tat> taten) {
+    void spiele(std::initializer_list<Tat> taten) {
         for (const Tat& tat : taten) {
             tat(s);
         }
-        return *this;
     }
 };
 
@@ -188,6 +186,35 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
             }
         }
     }
+}
+
+// A Stop at every turn the search hands the window, then "Weiter" with the
+// arrows changed, guesses as the same game without a Stop: the answer given
+// stays, and the search goes on where it was, in slices of 99 steps.
+TEST(Suche, aStopAtEveryTurnAndWeiterGuessAsWithoutTheStops) {
+    const auto spiele = [](bool anhalten) {
+        Partie p(false, 5, 6, reihe({1, 1, 1, 1, 1}));
+        p.spiele({gibEin(reihe({6, 5, 6, 4, 6})), weiter});
+        p.s.setzeAbgabe([] { return true; });
+        std::vector<std::pair<Reihe, int>> züge;
+        int gestoppt = 0;
+        while (p.s.Phase() == Spielphase::WartetAufAntwort) {
+            p.spiele({drücke(Hilfeknopf), weiter}); // the answer Hilfe counts
+            while (p.s.Phase() == Spielphase::Sucht) {
+                if (!p.s.SucheWeiter() && anhalten) {
+                    EXPECT_EQ(p.s.Suchschritte() % 99, 0) << "a slice is 99 steps";
+                    p.spiele({drücke(Stopknopf), [](Spielstand& s) { s.StelleWeiß(1); }, weiter});
+                    ++gestoppt;
+                }
+            }
+            züge.emplace_back(p.s.Kombination()[p.s.Zug()], p.s.Suchschritte());
+        }
+        return std::make_pair(züge, gestoppt);
+    };
+    const auto [ohne, keiner] = spiele(false);
+    const auto [mit, gestoppt] = spiele(true);
+    EXPECT_EQ(mit, ohne);
+    EXPECT_GE(gestoppt, 3) << "stopped at too few moves";
 }
 
 // Two games played by their buttons and arrows. After each step: the phase,
