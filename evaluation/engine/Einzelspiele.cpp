@@ -34,10 +34,10 @@ public:
         r.lade(a);
         return r;
     }
-    void setze(unsigned bahn, std::uint8_t b) {
-        std::array<std::uint8_t, Anzahl> a = bytes();
-        a[bahn] = b;
-        lade(a);
+    static Bahnen aus(const std::array<std::uint8_t, Anzahl>& a) {
+        Bahnen r;
+        r.lade(a);
+        return r;
     }
     std::array<std::uint8_t, Anzahl> bytes() const {
         std::array<std::uint8_t, Anzahl> a;
@@ -190,17 +190,23 @@ public:
     }
 
 private:
-    // Sixteen moves, one lane each; lanes not in use never rule anything out.
+    // Sixteen moves, one byte lane each, kept as bytes so that a move is
+    // written lane by lane; lanes not in use never rule anything out.
+    using Bytes = std::array<std::uint8_t, Bahnen::Anzahl>;
     struct Gruppe {
+        Gruppe() {
+            schwarz.fill(Unbenutzt);
+            gesamt.fill(Unbenutzt);
+        }
         // The guess's symbol in field k, as a bit.
-        std::array<Bahnen, MaxFelder + 1> symbol{};
+        alignas(16) std::array<Bytes, MaxFelder + 1> symbol{};
         // 0xFF where the guess holds symbol v in field k.
-        std::array<std::array<Bahnen, MaxFarben + 1>, MaxFelder + 1> gleich{};
+        alignas(16) std::array<std::array<Bytes, MaxFarben + 1>, MaxFelder + 1> gleich{};
         // 0xFF where the guess holds symbol v more than c times.
-        std::array<std::array<Bahnen, MaxFelder + 2>, MaxFarben + 1> mehr{};
-        Bahnen schwarz = Bahnen::alle(Unbenutzt);
-        Bahnen gesamt = Bahnen::alle(Unbenutzt);
-        Bahnen fehlend{};
+        alignas(16) std::array<std::array<Bytes, MaxFelder + 2>, MaxFarben + 1> mehr{};
+        alignas(16) Bytes schwarz{};
+        alignas(16) Bytes gesamt{};
+        alignas(16) Bytes fehlend{};
     };
     struct Stand {
         Bahnen schwarz, gesamt, fehlend;
@@ -231,23 +237,22 @@ private:
             assert(zug[k] >= 1 && zug[k] <= farben_);
             const auto v = static_cast<std::size_t>(zug[k]);
             ++zugAnzahl[v];
-            g.symbol[static_cast<std::size_t>(k)].setze(bahn,
-                                                        static_cast<std::uint8_t>(1U << (v - 1)));
-            g.gleich[static_cast<std::size_t>(k)][v].setze(bahn, 0xFF);
+            g.symbol[static_cast<std::size_t>(k)][bahn] = static_cast<std::uint8_t>(1U << (v - 1));
+            g.gleich[static_cast<std::size_t>(k)][v][bahn] = 0xFF;
         }
         std::uint8_t symbole = 0;
         for (std::size_t v = 1; v <= MaxFarben; ++v) {
             for (unsigned c = 0; c < zugAnzahl[v]; ++c) {
-                g.mehr[v][c].setze(bahn, 0xFF);
+                g.mehr[v][c][bahn] = 0xFF;
             }
             if (zugAnzahl[v] > 0) {
                 symbole = static_cast<std::uint8_t>(symbole | (1U << (v - 1)));
             }
             kappe_[v] = std::max(kappe_[v], zugAnzahl[v]);
         }
-        g.schwarz.setze(bahn, static_cast<std::uint8_t>(schwarz));
-        g.gesamt.setze(bahn, static_cast<std::uint8_t>(gesamt));
-        g.fehlend.setze(bahn, symbole);
+        g.schwarz[bahn] = static_cast<std::uint8_t>(schwarz);
+        g.gesamt[bahn] = static_cast<std::uint8_t>(gesamt);
+        g.fehlend[bahn] = symbole;
         ++anzahlZüge_;
     }
 
@@ -256,7 +261,8 @@ private:
         stand_.resize(static_cast<std::size_t>(felder_ + 1) * n);
         for (std::size_t i = 0; i < n; ++i) {
             stand_[static_cast<std::size_t>(felder_) * n + i] =
-                Stand{gruppen_[i].schwarz, gruppen_[i].gesamt, gruppen_[i].fehlend};
+                Stand{Bahnen::aus(gruppen_[i].schwarz), Bahnen::aus(gruppen_[i].gesamt),
+                      Bahnen::aus(gruppen_[i].fehlend)};
         }
         anzahl_.fill(0);
         gekappt_ = 0;
@@ -280,21 +286,21 @@ private:
     template <bool Gedächtnis, std::size_t G> bool beginne() {
         switch (felder_) {
         case 1:
-            return suche<1, Gedächtnis, G>(true);
+            return suche<1, Gedächtnis, G, true>();
         case 2:
-            return suche<2, Gedächtnis, G>(true);
+            return suche<2, Gedächtnis, G, true>();
         case 3:
-            return suche<3, Gedächtnis, G>(true);
+            return suche<3, Gedächtnis, G, true>();
         case 4:
-            return suche<4, Gedächtnis, G>(true);
+            return suche<4, Gedächtnis, G, true>();
         case 5:
-            return suche<5, Gedächtnis, G>(true);
+            return suche<5, Gedächtnis, G, true>();
         case 6:
-            return suche<6, Gedächtnis, G>(true);
+            return suche<6, Gedächtnis, G, true>();
         case 7:
-            return suche<7, Gedächtnis, G>(true);
+            return suche<7, Gedächtnis, G, true>();
         default:
-            return suche<8, Gedächtnis, G>(true);
+            return suche<8, Gedächtnis, G, true>();
         }
     }
 
@@ -309,9 +315,9 @@ private:
         return e.stempel == stempel_ && e.rest == rest && e.schwarz[0] == s0 && e.schwarz[1] == s1;
     }
 
-    // The node with fields 1..K open; `eng`: the fields above equal those of
+    // The node with fields 1..K open; `Eng`: the fields above equal those of
     // the start, so field K may not go below the start's.
-    template <int K, bool Gedächtnis, std::size_t G> bool suche(bool eng) {
+    template <int K, bool Gedächtnis, std::size_t G, bool Eng> bool suche() {
         const std::size_t n = G != 0 ? G : gruppen_.size();
         constexpr auto feld = static_cast<std::size_t>(K);
         const Stand* hier = &stand_[feld * n];
@@ -320,14 +326,14 @@ private:
         Bahnen verboten;
         for (std::size_t i = 0; i < n; ++i) {
             const Stand& s = hier[i];
-            const Bahnen symbol = gruppen_[i].symbol[feld];
+            const Bahnen symbol = Bahnen::aus(gruppen_[i].symbol[feld]);
             verboten = verboten | ohne(gleich(s.schwarz, offen), symbol) |
                        (gleich(s.schwarz, null) & symbol) |
                        ohne(gleich(s.gesamt, offen), s.fehlend) |
                        (gleich(s.gesamt, null) & s.fehlend);
         }
         unsigned erlaubt = ~unsigned{verboten.oder()} & farbMaske_;
-        if (eng) {
+        if constexpr (Eng) {
             erlaubt &= ~0U << (start_[feld] - 1);
         }
         if (erlaubt == 0) {
@@ -342,7 +348,7 @@ private:
             std::uint64_t s1 = 0;
             std::uint64_t rest = 0;
             if constexpr (Gedächtnis) {
-                if (!eng && K >= GedächtnisVon && K <= GedächtnisBis) {
+                if constexpr (!Eng && K >= GedächtnisVon && K <= GedächtnisBis) {
                     const auto b = hier[0].schwarz.bytes();
                     std::memcpy(&s0, b.data(), 8);
                     std::memcpy(&s1, b.data() + 8, 8);
@@ -361,16 +367,19 @@ private:
                 const auto c = static_cast<std::size_t>(anzahl_[v]);
                 for (std::size_t i = 0; i < n; ++i) {
                     const Gruppe& g = gruppen_[i];
-                    unten[i].schwarz = hier[i].schwarz + g.gleich[feld][v];
-                    unten[i].gesamt = hier[i].gesamt + g.mehr[v][c];
-                    unten[i].fehlend = ohne(hier[i].fehlend, bit) | (g.mehr[v][c + 1] & bit);
+                    unten[i].schwarz = hier[i].schwarz + Bahnen::aus(g.gleich[feld][v]);
+                    unten[i].gesamt = hier[i].gesamt + Bahnen::aus(g.mehr[v][c]);
+                    unten[i].fehlend =
+                        ohne(hier[i].fehlend, bit) | (Bahnen::aus(g.mehr[v][c + 1]) & bit);
                 }
                 const std::uint64_t schritt =
                     anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
                 ++anzahl_[v];
                 gekappt_ += schritt;
                 code_[feld] = static_cast<std::int16_t>(v);
-                if (suche<K - 1, Gedächtnis, G>(eng && static_cast<int>(v) == start_[feld])) {
+                if (Eng && static_cast<int>(v) == start_[feld]
+                        ? suche<K - 1, Gedächtnis, G, Eng>()
+                        : suche<K - 1, Gedächtnis, G, false>()) {
                     return true;
                 }
                 --anzahl_[v];
