@@ -153,7 +153,6 @@ try:
     for _ in range(4):
         taste("Tab")
         gesehen.append(fokus(anwendung).getRole())
-    print("Tab:", gesehen)
     # A cell that claimed the focus without it would be found first.
     prüfe(gesehen[0] == pyatspi.ROLE_PUSH_BUTTON
           and gesehen[1] in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TABLE_CELL)
