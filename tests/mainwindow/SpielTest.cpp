@@ -234,7 +234,9 @@ TEST_F(Fenster, theButtonsOfASearchEndedByAMessageAreBackBeforeIt) {
                   "34671587 46371587")});
 }
 
-TEST_F(Fenster, theSearchGoesOnAfterInfoWasOpenedAndClosed) {
+// "Info" opened and closed during a search lets it go on; "Ende" stops it
+// and closes the window without a message.
+TEST_F(Fenster, theSearchGoesOnAfterInfoAndEndsWithTheWindowAtEnde) {
     langeSuche();
     QTest::mouseClick(knopf(0), Qt::LeftButton); // the search begins
     ASSERT_TRUE(fenster->SucheLäuft());
@@ -245,7 +247,13 @@ TEST_F(Fenster, theSearchGoesOnAfterInfoWasOpenedAndClosed) {
         QCoreApplication::processEvents();
     }
     EXPECT_GT(stand().Suchschritte(), vorher) << "the search stays frozen";
-    EXPECT_TRUE(klick(5).isEmpty());
+    EXPECT_TRUE(testhilfe::Meldungstexte([&] {
+                    finde<QAction>(QStringLiteral("mnuEnde"))->trigger();
+                    testhilfe::warteAufSuche(fenster);
+                }).isEmpty());
+    EXPECT_LT(stand().Suchschritte(), 16777216 / 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(fenster.isNull());
 }
 
 // The documented methods, called on their own, do what their names say.
@@ -283,15 +291,6 @@ TEST_F(Fenster, theDocumentedMethodsCalledOnTheirOwn) {
     EXPECT_EQ(stand().Weiße(), 0);
     fenster->Neu();
     EXPECT_EQ(stand().Kombination()[0][1], 2) << "the candidate's next code";
-}
-
-TEST_F(Fenster, endeDuringTheSearchStopsItAndClosesWithoutAMessage) {
-    langeSuche();
-    EXPECT_TRUE(
-        währendSuche([&] { finde<QAction>(QStringLiteral("mnuEnde"))->trigger(); }).isEmpty());
-    EXPECT_LT(stand().Suchschritte(), 16777216 / 2);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(fenster.isNull());
 }
 
 } // namespace
