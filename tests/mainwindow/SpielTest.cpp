@@ -10,7 +10,6 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -101,9 +100,8 @@ protected:
         return z;
     }
     const quorbix::Spielstand& stand() const { return fenster->Stand(); }
-    // 8 x 8, the last guess answered 7 black 1 white: the search runs
-    // through all 16.7 million codes unless it is stopped. With two moves,
-    // the first is answered 0 0 and the second guess is 2 2 2 2 2 2 2 2.
+    // 8 x 8, the last guess answered 7 1: the search runs through all 16.7
+    // million codes unless stopped. Move 1 of two is answered 0 0: 2 2 2 ...
     void langeSuche(int züge = 1) {
         starte(false, 8, Code(8, 1));
         ASSERT_TRUE(klick(0).isEmpty());
@@ -200,15 +198,12 @@ TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnceBesideThePlayersCode) {
             stelle(QStringLiteral("updSchw"), 8);
         }
         const auto brett = [this] {
-            return QStringLiteral("%1 %2 %3")
-                .arg(pins(QStringLiteral("lblSchwarz")))
-                .arg(pins(QStringLiteral("lblWeiße")))
-                .arg(zeile(0));
+            return QStringLiteral("%1 %2 ").arg(pins("lblSchwarz")).arg(pins("lblWeiße")) +
+                   zeile(0);
         };
         EXPECT_EQ(klick(f.knopf, brett),
                   QStringList{QStringLiteral("Bin ich nicht gut ? | 8 0 33333333")})
             << f.fall;
-        EXPECT_EQ(stand().Zug(), 0) << f.fall;
     }
 }
 

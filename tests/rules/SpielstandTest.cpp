@@ -68,7 +68,6 @@ struct Partie {
     Partie(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         neu(mensch, felder, symbole, gezogen, farbig);
     }
-    Partie(const Partie&) = delete;
 
     void neu(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         zufall.setzeQuelle(

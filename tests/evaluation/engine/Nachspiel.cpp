@@ -26,7 +26,8 @@ int Nachspiel::NächsterCode() {
         ZieheZufallsreihe(Kombination[1], AnzahlFelder, AnzahlFarben, *zufall_);
     }
     const int züge = Nachspielen(Vorgaben);
-    NächsterGeheimcode();
+    std::int16_t stelle = 0;
+    zählen(Geheimcode, stelle); // past the last code, the last field stands one too high
     return züge;
 }
 
@@ -125,11 +126,6 @@ void Nachspiel::PrüfSchwarze(std::int16_t& ergebnis) {
 
 void Nachspiel::PrüfWeiße(std::int16_t& ergebnis) {
     ergebnis = weißeVon(Kombination[0], Kombination[Prüfzug]);
-}
-
-void Nachspiel::NächsterGeheimcode() {
-    std::int16_t stelle = 0;
-    zählen(Geheimcode, stelle);
 }
 
 } // namespace quorbix

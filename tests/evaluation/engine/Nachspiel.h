@@ -22,7 +22,8 @@ public:
     void Vorbereiten(std::int16_t Strategie, Zufall& zufall);
 
     // One code of the run: strategy 4 draws its opening row, the game is
-    // replayed, and Geheimcode steps to the next code. Returns the moves.
+    // replayed, and Geheimcode steps to the next code in counting order
+    // (field 1 fastest). Returns the moves.
     int NächsterCode();
     bool Erschöpft() const { return Geheimcode[AnzahlFelder] > AnzahlFarben; }
 
@@ -38,10 +39,6 @@ public:
     // Black and white count between the candidate and move Prüfzug.
     void PrüfSchwarze(std::int16_t& ergebnis);
     void PrüfWeiße(std::int16_t& ergebnis);
-
-    // Steps Geheimcode to the next code; field 1 changes fastest. After the
-    // last code, Geheimcode(AnzahlFelder) stands at AnzahlFarben + 1.
-    void NächsterGeheimcode();
 
     std::int16_t AnzahlFelder;
     std::int16_t AnzahlFarben;
