@@ -71,9 +71,6 @@ public:
         x = _mm_or_si128(x, _mm_srli_si128(x, 1));
         return static_cast<std::uint8_t>(_mm_cvtsi128_si32(x));
     }
-    friend bool operator==(Bahnen a, Bahnen b) {
-        return _mm_movemask_epi8(_mm_cmpeq_epi8(a.v_, b.v_)) == 0xFFFF;
-    }
 
 private:
     explicit Bahnen(__m128i v) : v_(v) {}
@@ -110,9 +107,6 @@ private:
             r |= b;
         }
         return r;
-    }
-    friend bool operator==(Bahnen a, Bahnen b) {
-        return a.v_ == b.v_;
     }
 
 private:
