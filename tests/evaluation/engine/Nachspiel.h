@@ -1,10 +1,7 @@
 #pragma once
-// The plain replay of the computer's guessing against a known code: its own
-// arrays and its own black and white counts, stepping the candidate through
-// every code in counting order. It is the reference the fast evaluation
-// (Auswertung) is measured against, kept with the tests apart from the
-// engines it checks; a whole code space of 8 fields and 8 symbols would take
-// it years.
+// The plain replay of the computer's guessing against a known code, with its
+// own arrays and counts: the reference the fast evaluation is held against,
+// kept apart from the engines it checks (8 fields of 8 symbols take it years).
 
 #include "evaluation/engine/Eroeffnung.h"
 #include "rules/Spielstand.h"
@@ -61,8 +58,6 @@ public:
     std::int16_t Vorgaben = 1;
 
 private:
-    void sichereZeile(int r);
-    void zähleZug(int r);
     // The two counts of `zug` against `code`; the white count uses Restreihe.
     std::int16_t schwarzeVon(const Reihe& zug, const Reihe& code) const;
     std::int16_t weißeVon(const Reihe& zug, const Reihe& code);
