@@ -100,10 +100,12 @@ protected:
         return z;
     }
     const quorbix::Spielstand& stand() const { return fenster->Stand(); }
-    // 8 x 8, the last guess answered 7 1: the search runs through all 16.7
-    // million codes unless stopped. Move 1 of two is answered 0 0: 2 2 2 ...
-    void langeSuche(int züge = 1) {
+    // 8 x 8 against the player's code, the last guess answered 7 1: the search
+    // runs through all 16.7 million codes unless stopped. Move 1 of two is
+    // answered 0 0: 2 2 2 ...
+    void langeSuche(int züge = 1, const Code& spielercode = Code(8, 1)) {
         starte(false, 8, Code(8, 1));
+        gibEin(spielercode);
         for (int zug = 0; zug < züge; ++zug) {
             ASSERT_TRUE(klick(0).isEmpty());
         }
@@ -178,11 +180,7 @@ TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnceBesideThePlayersCode) {
                  {"Alle richtig, the arrows at 7 and 1", 1, false},
                  {"Alle richtig after a Stop", 1, true}};
     for (const auto& f : fälle) {
-        starte(false, 8, Code(8, 1));
-        gibEin(Code(8, 3));
-        ASSERT_TRUE(klick(0).isEmpty());
-        stelle(QStringLiteral("updSchw"), 7);
-        stelle(QStringLiteral("updWeiß"), 1);
+        langeSuche(1, Code(8, 3));
         if (f.gestoppt) {
             währendSuche([&] { QTest::mouseClick(knopf(5), Qt::LeftButton); });
         }
@@ -203,8 +201,7 @@ TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnceBesideThePlayersCode) {
 TEST_F(Fenster, theButtonsOfASearchEndedByAMessageAreBackBeforeIt) {
     // Answers that keep the most codes open leave one after the fourteenth
     // guess: it would be a fifteenth, and is uncovered instead.
-    starte(false, 8, Code(8, 1));
-    ASSERT_TRUE(klick(0).isEmpty());
+    langeSuche();
     const std::pair<int, int> antworten[] = {{1, 0}, {0, 1}, {1, 1}, {1, 2}, {1, 3},
                                              {1, 4}, {1, 6}, {1, 7}, {1, 7}, {2, 6},
                                              {1, 7}, {1, 7}, {2, 6}, {5, 3}};
