@@ -1,4 +1,5 @@
 #include "app/Module1.h"
+#include "ui/Steuerelemente.h"
 
 #include <QApplication>
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
         qWarning(
             "Qt's German translations (qtbase_de.qm) are missing: Qt's own texts stay English");
     }
+    // The light colours and the named face, before the first window.
+    ui::richteAussehenEin();
     Module1::Main();
     return QApplication::exec();
 }

@@ -1,4 +1,6 @@
 // main() of the benchmarks: one QApplication, offscreen unless told otherwise.
+#include "ui/Steuerelemente.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    ui::richteAussehenEin(); // as the program's start-up does
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

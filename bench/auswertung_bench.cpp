@@ -24,12 +24,13 @@ double spitzeMB() {
     return static_cast<double>(nutzung.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
-// Processor seconds of every thread of the process so far: on a machine
-// shared with other work, their sum over a run's time shows how much of two
-// cores the workers could use, whatever the others took.
-double prozessorSekunden() {
+// Processor seconds of every thread of the process so far (or of the
+// calling thread alone): on a machine shared with other work, their sum over
+// a run's time shows how much of two cores the workers could use, whatever
+// the others took.
+double prozessorSekunden(int wer = RUSAGE_SELF) {
     rusage nutzung{};
-    getrusage(RUSAGE_SELF, &nutzung);
+    getrusage(wer, &nutzung);
     const auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     return s(nutzung.ru_utime) + s(nutzung.ru_stime);
 }
@@ -121,19 +122,28 @@ BENCHMARK(BM_Nachspiel)
     ->Unit(benchmark::kMillisecond);
 
 // The whole run through the window: a click on Start, then the event loop
-// until "START" is back.
+// until "START" is back. window_share is the processor time of the window's
+// thread (the list, the figures, the repaints) over that of the workers.
 void BM_Fenster(benchmark::State& state) {
     frmSearch fenster(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     fenster.findChild<QLineEdit*>(QStringLiteral("txtNr"))
         ->setText(QString::number(state.range(2)));
     fenster.show();
     auto* start = fenster.findChild<QPushButton*>(QStringLiteral("cmdStart"));
+    double fensterSekunden = 0;
+    double alleSekunden = 0;
     for (auto _ : state) {
+        const double fensterVorher = prozessorSekunden(RUSAGE_THREAD);
+        const double alleVorher = prozessorSekunden();
         start->click();
         while (fenster.Läuft()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
+        fensterSekunden += prozessorSekunden(RUSAGE_THREAD) - fensterVorher;
+        alleSekunden += prozessorSekunden() - alleVorher;
     }
+    state.counters["window_cpu_s"] = fensterSekunden / static_cast<double>(state.iterations());
+    state.counters["window_share"] = fensterSekunden / (alleSekunden - fensterSekunden);
     state.counters["codes"] =
         fenster.findChild<QLabel*>(QStringLiteral("lblCodes"))->text().toDouble();
     state.counters["peak_MB"] = spitzeMB();
@@ -141,7 +151,9 @@ void BM_Fenster(benchmark::State& state) {
 BENCHMARK(BM_Fenster)
     ->ArgNames({"fields", "symbols", "strategy"})
     ->Args({4, 6, 3})
+    ->Args({8, 8, 1})
     ->Args({8, 8, 3})
+    ->Args({7, 7, 4})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);

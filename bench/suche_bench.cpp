@@ -12,36 +12,41 @@ using namespace quorbix;
 
 namespace {
 
+// Draws the first guess 1 2 3 4 5 6 7 8 of a game of 8 x 8.
+void zieheEinsBisAcht(Zufall& zufall) {
+    zufall.setzeQuelle([f = 0]() mutable { return (f++ % 8 + 0.5) / 8; });
+}
+
 // 8 fields, 8 symbols, first guess 1..8 answered 7 black 1 white: impossible.
-void richteUnmöglicheAntwortEin(Spielstand& s) {
-    s.AnzahlFelder = 8;
-    s.AnzahlFarben = 8;
-    s.Mensch = false;
-    Zufall z;
-    s.Neubeginn(z);
-    s.Zug = 1;
-    for (int f = 1; f <= 8; ++f) {
-        s.Kombination[1][f] = static_cast<std::int16_t>(f);
-    }
-    s.EingabeSchwarz = 7;
-    s.EingabeWeiß = 1;
-    s.Weiter(); // the answer is taken and the search begins
+void richteUnmöglicheAntwortEin(Spielstand& s, Zufall& z) {
+    Einstellungen e;
+    e.AnzahlFelder = 8;
+    e.AnzahlFarben = 8;
+    e.Mensch = false;
+    s.Vorgeben(e);
+    zieheEinsBisAcht(z);
+    s.Neubeginn();
+    s.Drücke(Hauptknopf); // the first guess
+    s.StelleSchwarz(7);
+    s.StelleWeiß(1);
+    s.Drücke(Hauptknopf); // the answer is taken and the search begins
 }
 
 void BM_SucheKern(benchmark::State& state) {
     std::int64_t schritte = 0;
     for (auto _ : state) {
-        Spielstand s;
-        richteUnmöglicheAntwortEin(s);
+        Zufall z;
+        Spielstand s(z);
+        richteUnmöglicheAntwortEin(s, z);
         int aktivität = 0;
-        s.Aktivität = [&] {
+        s.setzeAbgabe([&] {
             ++aktivität;
             return false;
-        };
+        });
         if (s.Suche().Meldung != Meldungsart::AngabenFalsch) {
             state.SkipWithError("expected a contradiction");
         }
-        schritte += s.Suchschritte;
+        schritte += s.Suchschritte();
         benchmark::DoNotOptimize(aktivität);
     }
     state.counters["codes"] =
@@ -58,12 +63,9 @@ void BM_SucheFenster(benchmark::State& state) {
         fenster.setAnzahlFelder(8);
         fenster.setAnzahlFarben(8);
         fenster.setMensch(false);
+        zieheEinsBisAcht(fenster.Zufallsgenerator());
         fenster.Start();
         fenster.cmdFertig_Click(0); // shows the first guess
-        Spielstand& s = fenster.Stand();
-        for (int f = 1; f <= 8; ++f) {
-            s.Kombination[1][f] = static_cast<std::int16_t>(f);
-        }
         // Black 7, white 1 on the answer spinners.
         auto* schwarz = fenster.findChild<QWidget*>(QStringLiteral("updSchw"));
         auto* weiß = fenster.findChild<QWidget*>(QStringLiteral("updWeiß"));

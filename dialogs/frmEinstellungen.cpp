@@ -31,71 +31,8 @@ frmEinstellungen::frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernah
 }
 
 void frmEinstellungen::erzeugeSteuerelemente() {
-    const auto rahmen = [this](const char* name, const QString& titel, const QRect& lage) {
-        auto* f = new QGroupBox(titel, this);
-        f->setObjectName(QString::fromUtf8(name));
-        f->setGeometry(lage);
-        return f;
-    };
-    const auto option = [](QWidget* eltern, const char* name, const QString& text,
-                           const QRect& lage) {
-        auto* o = new QRadioButton(text, eltern);
-        o->setObjectName(QString::fromUtf8(name));
-        o->setGeometry(lage);
-        return o;
-    };
-    const auto zähler = [](QWidget* eltern, const char* name, const QRect& lage, QLabel* zahl,
-                           int höchstens) {
-        auto* d = new Drehfeld(eltern);
-        d->setObjectName(QString::fromUtf8(name));
-        d->setGeometry(lage);
-        d->setMinimum(1);
-        d->setMaximum(höchstens);
-        d->binde(zahl, Drehfeld::Bindung::Beschriftung);
-        return d;
-    };
-    const ui::LabelArt text{9.75, true, false, ui::Ausrichtung::Mitte};
-    const ui::LabelArt textLinks{9.75, true, false, ui::Ausrichtung::Links};
-    const ui::LabelArt zahl{9.75, true, true, ui::Ausrichtung::Mitte};
-
-    // Each frame makes its pair of option buttons one exclusive group.
-    fraRaten_ = rahmen("fraRaten", QStringLiteral("Wer rät ?"), twRect(360, 240, 3855, 1095));
-    optComputer_ =
-        option(fraRaten_, "optComputer", QStringLiteral("  Computer"), twRect(240, 480, 1695, 255));
-    optMensch_ =
-        option(fraRaten_, "optMensch", QStringLiteral("   Mensch"), twRect(2040, 480, 1695, 255));
-
-    fraWas_ = rahmen("fraWas", QStringLiteral("Was ?"), twRect(360, 1680, 3855, 1215));
-    optFarben_ =
-        option(fraWas_, "optFarben", QStringLiteral("  Farben"), twRect(240, 600, 1455, 255));
-    optZahlen_ =
-        option(fraWas_, "optZahlen", QStringLiteral("   Zahlen"), twRect(2040, 600, 1695, 255));
-
-    fraFelder_ = rahmen("fraFelder", QString(), twRect(360, 3240, 3855, 1335));
-    lblAnFelder_ =
-        ui::neuesLabel(fraFelder_, QStringLiteral("lblAnFelder"), twRect(120, 240, 2775, 255),
-                       QStringLiteral("Anzahl Felder pro Reihe :"), text);
-    lblFelder_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFelder"),
-                                twRect(2880, 240, 345, 375), QString(), zahl);
-    upd1_ = zähler(fraFelder_, "upd1", twRect(3240, 240, 270, 375), lblFelder_, quorbix::MaxFelder);
-    lblFarbenZahlen_ =
-        ui::neuesLabel(fraFelder_, QStringLiteral("lblFarbenZahlen"), twRect(120, 840, 2895, 255),
-                       QStringLiteral(" Anzahl Farben/Zahlen     :"), textLinks);
-    lblFaZa_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFaZa"), twRect(2880, 840, 345, 375),
-                              QString(), zahl);
-    upd2_ = zähler(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_, quorbix::MaxFarben);
-    // A screen reader hears each count with what it counts.
-    fraFelder_->setAccessibleName(QStringLiteral("Anzahlen"));
-    Barrierefreiheit::benenneMitText(lblFelder_, QStringLiteral("Anzahl Felder pro Reihe"));
-    upd1_->setAccessibleName(QStringLiteral("Anzahl Felder pro Reihe"));
-    Barrierefreiheit::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));
-    upd2_->setAccessibleName(QStringLiteral("Anzahl Farben/Zahlen"));
-    // The number labels lie on top of the caption labels they overlap.
-    lblFelder_->raise();
-    lblFaZa_->raise();
-    upd1_->raise();
-    upd2_->raise();
-
+    erzeugeWahlen();
+    erzeugeAnzahlen();
     cmdOkay_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOkay_->setObjectName(QStringLiteral("cmdOkay"));
     cmdOkay_->setGeometry(twRect(4440, 2040, 855, 375));
@@ -109,6 +46,78 @@ void frmEinstellungen::erzeugeSteuerelemente() {
     setTabOrder(optZahlen_, upd1_);
     setTabOrder(upd1_, upd2_);
     cmdOkay_->setFocus();
+}
+
+QGroupBox* frmEinstellungen::neuerRahmen(const char* name, const QString& titel,
+                                         const QRect& lage) {
+    auto* rahmen = new QGroupBox(titel, this);
+    rahmen->setObjectName(QString::fromUtf8(name));
+    rahmen->setGeometry(lage);
+    return rahmen;
+}
+
+void frmEinstellungen::erzeugeWahlen() {
+    const auto option = [](QWidget* eltern, const char* name, const QString& text,
+                           const QRect& lage) {
+        auto* o = new QRadioButton(text, eltern);
+        o->setObjectName(QString::fromUtf8(name));
+        o->setGeometry(lage);
+        return o;
+    };
+    // Each frame makes its pair of option buttons one exclusive group.
+    fraRaten_ = neuerRahmen("fraRaten", QStringLiteral("Wer rät ?"), twRect(360, 240, 3855, 1095));
+    optComputer_ =
+        option(fraRaten_, "optComputer", QStringLiteral("  Computer"), twRect(240, 480, 1695, 255));
+    optMensch_ =
+        option(fraRaten_, "optMensch", QStringLiteral("   Mensch"), twRect(2040, 480, 1695, 255));
+
+    fraWas_ = neuerRahmen("fraWas", QStringLiteral("Was ?"), twRect(360, 1680, 3855, 1215));
+    optFarben_ =
+        option(fraWas_, "optFarben", QStringLiteral("  Farben"), twRect(240, 600, 1455, 255));
+    optZahlen_ =
+        option(fraWas_, "optZahlen", QStringLiteral("   Zahlen"), twRect(2040, 600, 1695, 255));
+}
+
+void frmEinstellungen::erzeugeAnzahlen() {
+    const auto neuesDrehfeld = [](QWidget* eltern, const char* name, const QRect& lage,
+                                  QLabel* zahl, int höchstens) {
+        auto* d = new Drehfeld(eltern);
+        d->setObjectName(QString::fromUtf8(name));
+        d->setGeometry(lage);
+        d->setMinimum(1);
+        d->setMaximum(höchstens);
+        d->binde(zahl, Drehfeld::Bindung::Beschriftung);
+        return d;
+    };
+    const ui::LabelArt text{9.75, true, false, ui::Ausrichtung::Mitte};
+    const ui::LabelArt textLinks{9.75, true, false, ui::Ausrichtung::Links};
+    const ui::LabelArt zahl{9.75, true, true, ui::Ausrichtung::Mitte};
+    fraFelder_ = neuerRahmen("fraFelder", QString(), twRect(360, 3240, 3855, 1335));
+    lblAnFelder_ =
+        ui::neuesLabel(fraFelder_, QStringLiteral("lblAnFelder"), twRect(120, 240, 2775, 255),
+                       QStringLiteral("Anzahl Felder pro Reihe :"), text);
+    lblFelder_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFelder"),
+                                twRect(2880, 240, 345, 375), QString(), zahl);
+    upd1_ = neuesDrehfeld(fraFelder_, "upd1", twRect(3240, 240, 270, 375), lblFelder_,
+                          quorbix::MaxFelder);
+    lblFarbenZahlen_ =
+        ui::neuesLabel(fraFelder_, QStringLiteral("lblFarbenZahlen"), twRect(120, 840, 2895, 255),
+                       QStringLiteral(" Anzahl Farben/Zahlen     :"), textLinks);
+    lblFaZa_ = ui::neuesLabel(fraFelder_, QStringLiteral("lblFaZa"), twRect(2880, 840, 345, 375),
+                              QString(), zahl);
+    upd2_ = neuesDrehfeld(fraFelder_, "upd2", twRect(3240, 840, 270, 375), lblFaZa_,
+                          quorbix::MaxFarben);
+    // A screen reader hears each count with what it counts.
+    fraFelder_->setAccessibleName(QStringLiteral("Anzahlen"));
+    Barrierefreiheit::benenneMitText(lblFelder_, QStringLiteral("Anzahl Felder pro Reihe"));
+    upd1_->setAccessibleName(QStringLiteral("Anzahl Felder pro Reihe"));
+    Barrierefreiheit::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));
+    upd2_->setAccessibleName(QStringLiteral("Anzahl Farben/Zahlen"));
+    // The number labels lie on top of the caption labels they overlap.
+    lblFelder_->raise();
+    lblFaZa_->raise();
+    upd1_->raise();
+    upd2_->raise();
 }
 
 void frmEinstellungen::Form_Load(const quorbix::Einstellungen& jetzt) {

@@ -38,6 +38,9 @@ protected:
 
 private:
     void erzeugeSteuerelemente();
+    QGroupBox* neuerRahmen(const char* name, const QString& titel, const QRect& lage);
+    void erzeugeWahlen();   // who guesses, colours or numbers
+    void erzeugeAnzahlen(); // fields and symbols
     void Form_Load(const quorbix::Einstellungen& jetzt);
 
     Übernahme übernehmen_;

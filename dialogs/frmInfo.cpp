@@ -50,6 +50,8 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
     Barrierefreiheit::einrichten();
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QString());
+    // The title stays empty; a screen reader still hears what the box is.
+    setAccessibleName(QStringLiteral("Info über Quorbix"));
     // A dialog would otherwise show its owner's icon; the box has none.
     setWindowIcon(QIcon());
     setModal(true);

@@ -1,6 +1,8 @@
 #include "evaluation/frmSearch.h"
 
+#include "evaluation/Ergebnisliste.h"
 #include "evaluation/Ergebnismodell.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Zahlen.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Meldung.h"
@@ -12,7 +14,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <new>
@@ -85,7 +86,7 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     picDummy_->setObjectName(QStringLiteral("picDummy"));
     picDummy_->setGeometry(twRect(225, 315, 7395, 5460));
     modell_ = new Ergebnismodell(this);
-    lstView_ = new QTableView(picDummy_);
+    lstView_ = new Ergebnisliste(picDummy_);
     lstView_->setObjectName(QStringLiteral("lstView"));
     lstView_->setGeometry(twRect(0, 0, 7305, 5370));
     lstView_->setFont(ui::Schrift(8.25, false));
@@ -100,6 +101,9 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     lstView_->verticalHeader()->setDefaultSectionSize(ui::tw(255));
     lstView_->horizontalHeader()->setHighlightSections(false);
     lstView_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Tab leaves the list; the arrows move within it.
+    lstView_->setTabKeyNavigation(false);
+    Barrierefreiheit::fokusNurMitFokus(lstView_);
 
     Label1_ = beschriftung(this, "Label1", twRect(457, 5805, 1770, 195),
                            QStringLiteral("Anzahl Kombinationen:"), false);
@@ -204,7 +208,7 @@ void frmSearch::wähleLetzteZeile() {
     if (zeilen > 0) {
         // The new rows are laid out now, so that the list can scroll to them.
         lstView_->doItemsLayout();
-        lstView_->setCurrentIndex(modell_->index(zeilen - 1, 0));
+        Barrierefreiheit::zeigeZeile(lstView_, zeilen - 1);
     }
 }
 
@@ -235,7 +239,7 @@ void frmSearch::Suchlauf() {
         // Nothing of the run is kept; the window is ready for START or Ende.
         leereZahlen();
         beendeLauf();
-        Meldung(this, QStringLiteral("Nicht genug Speicher für diese Auswertung !"));
+        ui::zeigeMeldung(this, QStringLiteral("Nicht genug Speicher für diese Auswertung !"));
         return;
     }
     modell_->neu(AnzahlFelder, AnzahlFarben, &auswertung_->Züge());
@@ -249,14 +253,12 @@ void frmSearch::scheibe() {
     const std::uint32_t bis =
         std::min(bereit, bilanz_.Codes < 50 ? bilanz_.Codes + 1 : bilanz_.Codes + MeisteJeScheibe);
     const bool neu = bis > bilanz_.Codes;
-    while (bilanz_.Codes < bis) {
-        const unsigned extreme = bilanz_.zähle(auswertung_->NächsterCode());
-        if ((extreme & 1U) != 0) {
-            lblMin_->setText(QString::number(bilanz_.Minimum));
-        }
-        if ((extreme & 2U) != 0) {
-            lblMax_->setText(QString::number(bilanz_.Maximum));
-        }
+    const quorbix::Bilanz::Extreme extreme = auswertung_->Übergib(bis, bilanz_);
+    if (extreme.Minimum) {
+        lblMin_->setText(QString::number(bilanz_.Minimum));
+    }
+    if (extreme.Maximum) {
+        lblMax_->setText(QString::number(bilanz_.Maximum));
     }
     if (bilanz_.Codes <= 50) {
         modell_->zeigeBis(bilanz_.Codes);
@@ -267,14 +269,21 @@ void frmSearch::scheibe() {
         return;
     }
     // Without new codes the window looks again soon, without spinning.
+    Barrierefreiheit::meldeÄnderungen();
     takt_->start(!neu ? 1 : bilanz_.Codes < 50 ? 0 : zeitscheibe_);
 }
 
 void frmSearch::schließeLauf() {
+    const bool fertig = auswertung_->Fertig();
     auswertung_->Beenden();
     modell_->zeigeBis(bilanz_.Codes);
     zeigeAnzahl(bilanz_.Codes);
-    lblMittel_->setText(Mitteltext(bilanz_.MittelZehntel()));
+    const QString mittel = Mitteltext(bilanz_.MittelZehntel());
+    lblMittel_->setText(mittel);
+    Barrierefreiheit::meldeÄnderungen();
+    Barrierefreiheit::sage(
+        this, ui::Text(quorbix::Auswertungsnachricht(fertig, bilanz_.Codes, bilanz_.Minimum,
+                                                     bilanz_.Maximum, mittel.toStdString())));
     beendeLauf();
     wähleLetzteZeile();
     lstView_->viewport()->update();

@@ -14,9 +14,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableView;
 class QTimer;
 class QWidget;
+class Ergebnisliste;
 class Ergebnismodell;
 
 class frmSearch : public QDialog {
@@ -74,7 +74,7 @@ private:
     QLabel* Label5_;
     QLineEdit* txtNr_;
     QWidget* picDummy_;
-    QTableView* lstView_;
+    Ergebnisliste* lstView_;
     QLabel* Label1_;
     QLabel* lblCodes_;
     QLabel* Label2_;

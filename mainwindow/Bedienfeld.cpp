@@ -26,8 +26,8 @@ QLabel* Label(QWidget* eltern, const QString& name, const QRect& lage, const QSt
     return ui::farbigesLabel(eltern, name, lage, text, art, hinten, vorn);
 }
 
-Drehfeld* Zähler(QWidget* eltern, const QString& name, const QRect& lage, QLabel* label,
-                 int mindestens, int höchstens) {
+Drehfeld* neuesDrehfeld(QWidget* eltern, const QString& name, const QRect& lage, QLabel* label,
+                        int mindestens, int höchstens) {
     auto* d = new Drehfeld(eltern);
     d->setObjectName(name);
     d->setGeometry(lage);
@@ -42,9 +42,17 @@ Drehfeld* Zähler(QWidget* eltern, const QString& name, const QRect& lage, QLabe
 Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall,
                        const Handlers& handlers)
     : stand_(stand), zufall_(zufall) {
-    const QColor knopfFläche = QApplication::palette().color(QPalette::Button);
-    const ui::LabelArt zelle{13.5};
+    // In the order of the panel's design, which screen readers follow.
+    const QColor knopfFläche = ui::Systemfarbe(QPalette::Button);
+    erzeugeEingabe(fläche, knopfFläche);
+    erzeugeAntwort(knopfFläche);
+    erzeugeKnöpfe();
+    benenne();
+    verbinde(fläche, handlers);
+}
 
+void Bedienfeld::erzeugeEingabe(QWidget* fläche, const QColor& knopfFläche) {
+    const ui::LabelArt zelle{13.5};
     fraComp_ = new QGroupBox(fläche);
     fraComp_->setObjectName(QStringLiteral("fraComp"));
     fraComp_->setGeometry(twRect(5175, 1080, 5055, 4785));
@@ -62,11 +70,14 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall
         const int links = Brett::PanelSpalte(f);
         lblMen_[f] = Label(fraComp_, ui::Elementname("lblMen", f), twRect(links, 840, 375, 375),
                            QStringLiteral("1"), knopfFläche, Qt::black, zelle);
-        updM_[f] = Zähler(fraComp_, ui::Elementname("updM", f), twRect(links + 360, 840, 270, 375),
-                          lblMen_[f], 1, 1);
+        updM_[f] = neuesDrehfeld(fraComp_, ui::Elementname("updM", f),
+                                 twRect(links + 360, 840, 270, 375), lblMen_[f], 1, 1);
         lblMen_[f]->setVisible(f == 0);
         updM_[f]->setVisible(f == 0);
     }
+}
+
+void Bedienfeld::erzeugeAntwort(const QColor& knopfFläche) {
     texLösung_ = Label(fraComp_, QStringLiteral("texLösung"), twRect(120, 1395, 3105, 375),
                        QStringLiteral(" "), ui::PaletteFarbe(PaletteHellgrau));
     Zugfeld_ = Label(fraComp_, QStringLiteral("Zugfeld"), twRect(120, 1980, 3105, 375), QString(),
@@ -80,11 +91,13 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall
                       QStringLiteral("Anzahl Weiße:"), Qt::white);
     lblWeiß_ = Label(fraComp_, QStringLiteral("lblWeiß"), twRect(2670, 3210, 375, 375),
                      QStringLiteral(" "), knopfFläche);
-    updSchw_ = Zähler(fraComp_, QStringLiteral("updSchw"), twRect(3030, 2610, 240, 375), lblSchw_,
-                      0, stand.AnzahlFelder);
-    updWeiß_ = Zähler(fraComp_, QStringLiteral("updWeiß"), twRect(3030, 3210, 270, 375), lblWeiß_,
-                      0, stand.AnzahlFelder);
+    updSchw_ = neuesDrehfeld(fraComp_, QStringLiteral("updSchw"), twRect(3030, 2610, 240, 375),
+                             lblSchw_, 0, stand_.AnzahlFelder());
+    updWeiß_ = neuesDrehfeld(fraComp_, QStringLiteral("updWeiß"), twRect(3030, 3210, 270, 375),
+                             lblWeiß_, 0, stand_.AnzahlFelder());
+}
 
+void Bedienfeld::erzeugeKnöpfe() {
     static constexpr std::array<std::array<int, 4>, Knopfzahl> lagen{{
         {3825, 1395, 1095, 615},
         {3825, 2205, 1095, 630},
@@ -109,18 +122,28 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall
         lblComp_[i] = ui::kopiereLabel(lblComp_[0], ui::Elementname("lblComp", i));
         lblComp_[i]->move(ui::tw(Brett::PanelSpalte(i)), lblComp_[0]->y());
     }
+}
 
+void Bedienfeld::benenne() {
     // What a screen reader hears.
     using Barrierefreiheit::benenneMitText;
     for (int f = 0; f < MaxFelder; ++f) {
-        Vorlesen::Legende(lblComp_[f], f, stand);
+        Vorlesen::Legende(lblComp_[f], f, stand_);
         Barrierefreiheit::benenneZelle(lblMen_[f], QStringLiteral("Eingabe, Feld %1").arg(f + 1));
         updM_[f]->setAccessibleName(QStringLiteral("Feld %1").arg(f + 1));
         updM_[f]->setAccessibleDescription(
             QStringLiteral("Pfeil nach oben oder unten wählt das Symbol für Feld %1").arg(f + 1));
     }
     benenneMitText(texLösung_, QStringLiteral("Hinweis"));
-    benenneMitText(Zugfeld_, QStringLiteral("Zug des Computers"));
+    // While the computer thinks, its animation changes the caption many times
+    // a second: the name says what it means.
+    Barrierefreiheit::setzeName(Zugfeld_, [this] {
+        const QString text = stand_.Zugfeld() == Zugfeldanzeige::IchDenke
+                                 ? QStringLiteral("Ich denke ...")
+                                 : Zugfeld_->text().simplified();
+        return text.isEmpty() ? QStringLiteral("Zug des Computers")
+                              : QStringLiteral("Zug des Computers: ") + text;
+    });
     benenneMitText(lblSchw_, QStringLiteral("Anzahl Schwarze"));
     benenneMitText(lblWeiß_, QStringLiteral("Anzahl Weiße"));
     updSchw_->setAccessibleName(QStringLiteral("Anzahl Schwarze"));
@@ -129,8 +152,10 @@ Bedienfeld::Bedienfeld(QWidget* fläche, const Spielstand& stand, Zufall& zufall
     updWeiß_->setAccessibleName(QStringLiteral("Anzahl Weiße"));
     updWeiß_->setAccessibleDescription(
         QStringLiteral("Wie viele Stifte das richtige Symbol am falschen Platz haben"));
-    Vorlesen::Knöpfe(cmdFertig_, stand);
+    Vorlesen::Knöpfe(cmdFertig_, stand_);
+}
 
+void Bedienfeld::verbinde(QWidget* fläche, const Handlers& handlers) {
     // The window hears of every change and click.
     for (int i = 0; i < Knopfzahl; ++i) {
         QObject::connect(cmdFertig_[i], &QPushButton::clicked, fraComp_,
@@ -165,76 +190,118 @@ int Bedienfeld::Weißwert() const {
     return updWeiß_->value();
 }
 
-void Bedienfeld::zeichneFeld(const Schritt& schritt) {
-    const int felder = stand_.AnzahlFelder;
-    const int farben = stand_.AnzahlFarben;
+void Bedienfeld::zeichne(const Schritt& schritt, bool fokus) {
+    if (stand_.Phase() == Spielphase::Geleert) {
+        leere();
+        zeichneKnöpfe();
+        return;
+    }
     fraComp_->setTitle(ui::Text(Rahmentitel(stand_)));
-    fraComp_->move(ui::tw(Brett::PanelLinks(felder)), fraComp_->y());
-    // The legend shows the game's symbols, or the computer's guess once it
-    // guesses.
-    const bool computerzug = !stand_.Mensch && stand_.Zug > 0;
+    fraComp_->move(ui::tw(Brett::PanelLinks(stand_.AnzahlFelder())), fraComp_->y());
+    zeichneLegende();
+    zeichneEingabe();
+    zeichneAntwort();
+    if (fokus) {
+        führeFokus();
+    }
+    zeichneKnöpfe();
+    if (schritt.Blinken) {
+        blinke();
+    }
+}
+
+bool Bedienfeld::computerzug() const {
+    return !stand_.Mensch() && stand_.Zug() > 0;
+}
+
+void Bedienfeld::zeichneLegende() {
+    // The game's symbols, or the computer's guess once it guesses.
+    const int sichtbare = computerzug() ? stand_.AnzahlFelder() : stand_.AnzahlFarben();
     for (int k = 0; k < MaxFarben; ++k) {
-        const bool sichtbar = k < (computerzug ? felder : farben);
-        lblComp_[k]->setVisible(sichtbar);
-        if (!sichtbar) {
+        lblComp_[k]->setVisible(k < sichtbare);
+        if (k >= sichtbare) {
             lblComp_[k]->setText(QString());
             ui::setzeHintergrund(lblComp_[k], Qt::white);
         } else {
-            zeigeSymbol(lblComp_[k], computerzug ? stand_.Kombination[stand_.Zug][k + 1] : k + 1,
-                        stand_);
+            const int symbol = computerzug() ? stand_.Kombination()[stand_.Zug()][k + 1] : k + 1;
+            zeigeSymbol(lblComp_[k], symbol, stand_);
         }
     }
-    // The entry row; its arrows only until the computer has the player's code.
+}
+
+void Bedienfeld::zeichneEingabe() {
+    // Its arrows only until the computer has the player's code.
     for (int k = 0; k < MaxFelder; ++k) {
-        const bool sichtbar = k < felder;
+        const bool sichtbar = k < stand_.AnzahlFelder();
         lblMen_[k]->setVisible(sichtbar);
-        updM_[k]->setVisible(sichtbar && (stand_.Mensch || stand_.Zug == 0));
+        updM_[k]->setVisible(sichtbar && (stand_.Mensch() || stand_.Zug() == 0));
         if (!sichtbar) {
             lblMen_[k]->setText(QString());
             continue;
         }
         // A colour fills the cell, so its symbol goes into the tag.
         updM_[k]->binde(lblMen_[k],
-                        stand_.Farben ? Drehfeld::Bindung::Tag : Drehfeld::Bindung::Beschriftung);
-        updM_[k]->setMaximum(farben);
-        updM_[k]->zeige(stand_.Eingabe[k + 1]);
-        zeigeSymbol(lblMen_[k], stand_.Eingabe[k + 1], stand_);
+                        stand_.Farben() ? Drehfeld::Bindung::Tag : Drehfeld::Bindung::Beschriftung);
+        updM_[k]->setMaximum(stand_.AnzahlFarben());
+        updM_[k]->zeige(stand_.Eingabe()[k + 1]);
+        zeigeSymbol(lblMen_[k], stand_.Eingabe()[k + 1], stand_);
     }
+}
+
+void Bedienfeld::zeichneAntwort() {
     texLösung_->setText(ui::Text(Hinweistext(stand_)));
     ui::setzeHintergrund(texLösung_, ui::PaletteFarbe(PaletteHellrot));
-    Zugfeld_->setVisible(!stand_.Mensch);
+    Zugfeld_->setVisible(!stand_.Mensch());
     if (const auto text = Zugfeldtext(stand_)) {
         Zugfeld_->setText(ui::Text(*text));
     }
-    if (stand_.Zugfeld != Zugfeldanzeige::IchDenke) {
+    if (stand_.Zugfeld() != Zugfeldanzeige::IchDenke) {
         ui::setzeHintergrund(Zugfeld_, ui::PaletteFarbe(PaletteWeiß));
     }
     // The player answers the computer's guesses from its first one on.
     for (Drehfeld* antwort : {updSchw_, updWeiß_}) {
-        antwort->setMaximum(felder);
-        antwort->setEnabled(computerzug);
+        antwort->setMaximum(stand_.AnzahlFelder());
+        antwort->setEnabled(computerzug());
     }
-    updSchw_->zeige(stand_.EingabeSchwarz);
-    updWeiß_->zeige(stand_.EingabeWeiß);
+    updSchw_->zeige(stand_.EingabeSchwarz());
+    updWeiß_->zeige(stand_.EingabeWeiß());
+}
+
+void Bedienfeld::führeFokus() {
+    // The control gets the focus before the others give way, so that the
+    // focus does not pass along the buttons being disabled one by one.
+    const auto aktiv = Knopfzustände(stand_);
+    QWidget* ziel = nullptr;
+    if (stand_.Phase() == Spielphase::WartetAufAntwort) {
+        ziel = updSchw_;
+    } else if (aktiv[Hauptknopf]) {
+        ziel = cmdFertig_[Hauptknopf];
+    } else if (aktiv[Stopknopf]) {
+        ziel = cmdFertig_[Stopknopf];
+    }
+    if (ziel != nullptr && ziel->isVisible() && !ziel->hasFocus()) {
+        ziel->setEnabled(true);
+        ziel->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Bedienfeld::zeichneKnöpfe() {
     const auto aktiv = Knopfzustände(stand_);
     for (int i = 0; i < Knopfzahl; ++i) {
         cmdFertig_[i]->setEnabled(aktiv[i]);
         cmdFertig_[i]->setText(ui::Text(Knopfbeschriftung(Knopfnummer(i), stand_)));
     }
-    if (schritt.Blinken) {
-        blinke();
-    }
 }
 
 void Bedienfeld::zeigeAktivität() {
-    if (!stand_.Farben) {
+    if (!stand_.Farben()) {
         QString ziffern = QStringLiteral(" ");
-        for (int f = 0; f < stand_.AnzahlFelder; ++f) {
-            ziffern += QString::number(zufall_.Symbol(stand_.AnzahlFarben));
+        for (int f = 0; f < stand_.AnzahlFelder(); ++f) {
+            ziffern += QString::number(zufall_.Symbol(stand_.AnzahlFarben()));
         }
         Zugfeld_->setText(ziffern);
     } else {
-        ui::setzeHintergrund(Zugfeld_, Symbolfarbe(zufall_.Symbol(stand_.AnzahlFarben), stand_));
+        ui::setzeHintergrund(Zugfeld_, Symbolfarbe(zufall_.Symbol(stand_.AnzahlFarben()), stand_));
     }
 }
 
@@ -247,8 +314,8 @@ void Bedienfeld::blinke() {
     ui::setzeHintergrund(texLösung_, ui::PaletteFarbe(PaletteHellrot));
 }
 
-void Bedienfeld::leereFeld() {
-    for (int i = 0; i < stand_.AnzahlFelder; ++i) {
+void Bedienfeld::leere() {
+    for (int i = 0; i < stand_.AnzahlFelder(); ++i) {
         lblMen_[i]->setText(QString());
         lblMen_[i]->hide();
         updM_[i]->hide();

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class QColor;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -40,21 +41,38 @@ public:
     // Brings every control of the panel in line with the state a step has
     // left, whatever it showed before, and flashes the prompt if the step
     // asks for a new move. While the search runs, its animation has the move
-    // field.
-    void zeichneFeld(const quorbix::Schritt& schritt);
+    // field. After a step (`fokus`) the focus goes to the control the player
+    // needs next.
+    void zeichne(const quorbix::Schritt& schritt, bool fokus = false);
     // One frame of the search's animation in the move field.
     void zeigeAktivität();
     // Flashes the prompt line; it stays light red.
     void blinke();
     // No game: the entry row and the legend hidden and emptied.
-    void leereFeld();
+    void leere();
 
     // What the arrows are set to: entry field `index` (0..7), the answer.
     int Eingabewert(int index) const;
     int Schwarzwert() const;
     int Weißwert() const;
 
+    // The focus goes to the control the player needs next: the answer's first
+    // arrow while the computer waits for an answer, else the main button (or
+    // "Stop" while the computer searches).
+    void führeFokus();
+
 private:
+    void erzeugeEingabe(QWidget* fläche, const QColor& knopfFläche);
+    void erzeugeAntwort(const QColor& knopfFläche);
+    void erzeugeKnöpfe();
+    void benenne();
+    void verbinde(QWidget* fläche, const Handlers& handlers);
+    bool computerzug() const; // the computer guesses, its first guess is shown
+    void zeichneLegende();
+    void zeichneEingabe();
+    void zeichneAntwort();
+    void zeichneKnöpfe();
+
     const quorbix::Spielstand& stand_;
     quorbix::Zufall& zufall_; // for the animations
     QGroupBox* fraComp_ = nullptr;

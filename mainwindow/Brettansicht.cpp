@@ -62,8 +62,17 @@ Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand, Zufall& zu
     }
 }
 
-void Brettansicht::zeichneBrett(const Schritt& schritt) {
-    const int felder = stand_.AnzahlFelder;
+void Brettansicht::zeichne(const Schritt& schritt) {
+    if (stand_.Phase() == Spielphase::Geleert) {
+        return leere();
+    }
+    zeichneZüge();
+    zeichnePins();
+    zeichneLösung(schritt);
+}
+
+void Brettansicht::zeichneZüge() {
+    const int felder = stand_.AnzahlFelder();
     // The cells are made column by column, so that each overlaps its
     // neighbours' borders the same way every game.
     for (int k = 0; k < MaxFelder; ++k) {
@@ -77,47 +86,54 @@ void Brettansicht::zeichneBrett(const Schritt& schritt) {
             if (zelle == nullptr) {
                 zelle = neueZelle(k, r);
             }
-            if (r < stand_.ZahlZüge) {
-                zeigeSymbol(zelle, stand_.Kombination[r + 1][k + 1], stand_);
+            if (r < stand_.ZahlZüge()) {
+                zeigeSymbol(zelle, stand_.Kombination()[r + 1][k + 1], stand_);
             } else {
                 zelle->setText(QString());
                 ui::setzeHintergrund(zelle, ui::PaletteFarbe(PaletteHellgrau));
             }
         }
     }
+}
+
+void Brettansicht::zeichnePins() {
     // The pegs are the answers of the first moves, as many as the state
     // counts: an answer reopened for correction is counted no more.
     int schwarz = 0;
     int weiß = 0;
-    for (int zug = 1; zug <= std::min<int>(stand_.Zug, MaxZüge); ++zug) {
-        int links = RechtsVomBrett(felder);
+    for (int zug = 1; zug <= std::min<int>(stand_.Zug(), MaxZüge); ++zug) {
+        int links = RechtsVomBrett(stand_.AnzahlFelder());
         const auto setze = [&](std::vector<QLabel*>& pins, int& gesetzt, int anzahl, int gezählt) {
             for (; anzahl > 0 && gesetzt < gezählt; --anzahl, ++gesetzt, links += PinAbstand) {
                 zeigePin(pins, gesetzt, zug, links);
             }
         };
-        setze(lblSchwarz_, schwarz, stand_.AntwortSchwarz[zug], stand_.ZahlSchwarzPins);
-        setze(lblWeiße_, weiß, stand_.AntwortWeiß[zug], stand_.ZahlWeißPins);
+        setze(lblSchwarz_, schwarz, stand_.AntwortSchwarz()[zug], stand_.ZahlSchwarzPins());
+        setze(lblWeiße_, weiß, stand_.AntwortWeiß()[zug], stand_.ZahlWeißPins());
     }
-    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins);
-    entfernePins(lblWeiße_, stand_.ZahlWeißPins);
-    // The solution row: covered, the player's code once the computer
-    // guesses it, or row 0 when the game is over.
+    entfernePins(lblSchwarz_, stand_.ZahlSchwarzPins());
+    entfernePins(lblWeiße_, stand_.ZahlWeißPins());
+}
+
+void Brettansicht::zeichneLösung(const Schritt& schritt) {
+    // Covered, the player's code once the computer guesses it, or row 0
+    // when the game is over.
+    const int felder = stand_.AnzahlFelder();
     lblLösung_->setText(ui::Text(Lösungstitel(stand_)));
     lblLösung_->move(ui::tw(RechtsVomBrett(felder)), lblLösung_->y());
     for (int k = 0; k < MaxFelder; ++k) {
         lblKomb1_[k]->setVisible(k < felder);
     }
-    const bool spielercode = !stand_.Mensch && stand_.Zug > 0;
+    const bool spielercode = !stand_.Mensch() && stand_.Zug() > 0;
     if (schritt.Aufdecken) {
         deckeAuf(); // flashing over what the row showed so far
     }
     for (int k = 0; k < felder; ++k) {
         QLabel* lösung = lblKomb1_[k];
         if (stand_.Aufgedeckt()) {
-            zeigeSymbol(lösung, stand_.Kombination[0][k + 1], stand_);
+            zeigeSymbol(lösung, stand_.Kombination()[0][k + 1], stand_);
         } else if (spielercode) {
-            zeigeSymbol(lösung, stand_.Spielercode[k + 1], stand_);
+            zeigeSymbol(lösung, stand_.Spielercode()[k + 1], stand_);
         } else {
             lösung->setText(QStringLiteral("?"));
             ui::setzeHintergrund(lösung, Qt::white);
@@ -168,17 +184,17 @@ void Brettansicht::entfernePins(std::vector<QLabel*>& pins, int von) {
 }
 
 void Brettansicht::deckeAuf() {
-    for (int f = 1; f <= stand_.AnzahlFelder; ++f) {
+    for (int f = 1; f <= stand_.AnzahlFelder(); ++f) {
         QLabel* lösung = lblKomb1_[f - 1];
         for (int i = 0; i < 10; ++i) {
             ui::setzeHintergrund(lösung, ui::PaletteFarbe(zufall_.Bis(15)));
             ui::sofortZeichnen(lösung);
         }
-        zeigeSymbol(lösung, stand_.Kombination[0][f], stand_);
+        zeigeSymbol(lösung, stand_.Kombination()[0][f], stand_);
     }
 }
 
-void Brettansicht::leereBrett() {
+void Brettansicht::leere() {
     lblVersuch_[0]->setText(QString());
     ui::setzeHintergrund(lblVersuch_[0], ui::PaletteFarbe(PaletteHellgrau));
     for (std::size_t i = 1; i < lblVersuch_.size(); ++i) {
@@ -188,7 +204,7 @@ void Brettansicht::leereBrett() {
     for (QLabel* lösung : lblKomb1_) {
         lösung->hide();
     }
-    if (stand_.Zug == 0) {
+    if (stand_.Zug() == 0) {
         return; // before the first guess there are no pegs
     }
     entfernePins(lblSchwarz_, 0);

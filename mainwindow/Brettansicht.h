@@ -23,13 +23,16 @@ public:
     // showed before: the grey columns of the state's fields with its
     // guesses, the answer pegs (painted at once), the solution row with its
     // title, which the step may uncover.
-    void zeichneBrett(const quorbix::Schritt& schritt);
+    void zeichne(const quorbix::Schritt& schritt);
     // Uncovers row 0 in the solution row, each cell flashing first.
     void deckeAuf();
     // Back to the design elements; the state still describes the game shown.
-    void leereBrett();
+    void leere();
 
 private:
+    void zeichneZüge();
+    void zeichnePins();
+    void zeichneLösung(const quorbix::Schritt& schritt);
     QLabel* neueZelle(int feld, int zeile);
     void zeigePin(std::vector<QLabel*>& pins, int index, int zug, int links);
     void entfernePins(std::vector<QLabel*>& pins, int von);

@@ -11,11 +11,11 @@ QColor Symbolfarbe(int symbol, const Spielstand& stand) {
     if (symbol < 1 || symbol > MaxFarben) {
         return Qt::white;
     }
-    return ui::PaletteFarbe(stand.Farbtabelle[static_cast<std::size_t>(symbol)]);
+    return ui::PaletteFarbe(stand.Farbtabelle()[static_cast<std::size_t>(symbol)]);
 }
 
 void zeigeSymbol(QLabel* zelle, int symbol, const Spielstand& stand) {
-    if (stand.Farben) {
+    if (stand.Farben()) {
         ui::setzeHintergrund(zelle, Symbolfarbe(symbol, stand));
         zelle->setText(QString());
     } else {

@@ -2,51 +2,35 @@
 
 #include "mainwindow/Knopf.h"
 #include "rules/Knoepfe.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Spielstand.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Steuerelemente.h"
 
 #include <QLabel>
-#include <QStringList>
 
 namespace Vorlesen {
-
-namespace {
-
-QString Stifte(int anzahl, const char* einer, const char* mehrere) {
-    return QString::number(anzahl) + QLatin1Char(' ') +
-           QString::fromUtf8(anzahl == 1 ? einer : mehrere);
-}
-
-} // namespace
 
 void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
     l->setAccessibleName(QStringLiteral("Zug %1").arg(zug));
     Barrierefreiheit::setzeBeschreibung(l, [zug, &stand] {
-        if (zug >= stand.Zug) {
+        if (zug >= stand.Zug()) {
             return QString(); // no answer yet
         }
-        const int schwarz = stand.AntwortSchwarz.at(static_cast<std::size_t>(zug));
-        const int weiß = stand.AntwortWeiß.at(static_cast<std::size_t>(zug));
-        QStringList teile;
-        if (schwarz > 0) {
-            teile << Stifte(schwarz, "schwarzer Stift", "schwarze Stifte");
-        }
-        if (weiß > 0) {
-            teile << Stifte(weiß, "weißer Stift", "weiße Stifte");
-        }
-        return QStringLiteral("Antwort: ") + (teile.isEmpty() ? QStringLiteral("keine Stifte")
-                                                              : teile.join(QStringLiteral(", ")));
+        return QStringLiteral("Antwort: ") +
+               ui::Text(
+                   quorbix::Antworttext(stand.AntwortSchwarz().at(static_cast<std::size_t>(zug)),
+                                        stand.AntwortWeiß().at(static_cast<std::size_t>(zug))));
     });
 }
 
 void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
     Barrierefreiheit::setzeName(l, [l, k, &stand] {
         const QString inhalt = Barrierefreiheit::Zelleninhalt(l);
-        if (!stand.Mensch && stand.Zug > 0) {
+        if (!stand.Mensch() && stand.Zug() > 0) {
             return QStringLiteral("Zug des Computers, Feld %1: %2").arg(k + 1).arg(inhalt);
         }
-        if (!stand.Farben) {
+        if (!stand.Farben()) {
             return QStringLiteral("Zahl %1").arg(inhalt);
         }
         return QStringLiteral("Farbe %1: %2").arg(k + 1).arg(inhalt);
@@ -56,9 +40,12 @@ void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
 void Stift(QLabel* pin, bool schwarz, int zug) {
     const QString art =
         schwarz ? QStringLiteral("schwarzer Stift") : QStringLiteral("weißer Stift");
-    pin->setAccessibleDescription(schwarz ? QStringLiteral("Richtiges Symbol am richtigen Platz")
-                                          : QStringLiteral("Richtiges Symbol am falschen Platz"));
-    pin->setAccessibleName(zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art));
+    // A peg is drawn again with every step: it is announced only if it moved.
+    Barrierefreiheit::setzeFesteBeschreibung(
+        pin, schwarz ? QStringLiteral("Richtiges Symbol am richtigen Platz")
+                     : QStringLiteral("Richtiges Symbol am falschen Platz"));
+    Barrierefreiheit::setzeFestenNamen(
+        pin, zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art));
 }
 
 void Knöpfe(const std::array<Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand) {

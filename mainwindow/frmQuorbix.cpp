@@ -44,31 +44,31 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Zentrale"));
+    Barrierefreiheit::ordneNachLesefolge(central_);
     central_->setAccessibleName(QStringLiteral("Spielbrett"));
     central_->setFixedSize(ui::tw(10800), ui::tw(7785));
     ui::setzeHintergrund(central_, QColor(0, 128, 0));
     setCentralWidget(central_);
     brett_ = std::make_unique<Brettansicht>(central_, stand_, zufall_);
-    feld_ = std::make_unique<Bedienfeld>(central_, stand_, zufall_,
-                                         Bedienfeld::Handlers{[this](int i) { cmdFertig_Click(i); },
-                                                              [this](int i) { updM_Change(i); },
-                                                              [this] { updSchw_Change(); },
-                                                              [this] { updWeiß_Change(); }});
+    bedienfeld_ = std::make_unique<Bedienfeld>(
+        central_, stand_, zufall_,
+        Bedienfeld::Handlers{[this](int i) { cmdFertig_Click(i); },
+                             [this](int i) { updM_Change(i); }, [this] { updSchw_Change(); },
+                             [this] { updWeiß_Change(); }});
 
     // The search runs in slices between the window's events.
     searchTimer_ = new QTimer(this);
     searchTimer_->setInterval(0);
     connect(searchTimer_, &QTimer::timeout, this, [this] { searchTimer_timeout(); });
-    stand_.Aktivität = [this] {
+    stand_.setzeAbgabe([this] {
         // A screen shows at most one frame per 16 ms: more turns of the event
         // loop would only slow the search down many times over.
         if (frameClock_.isValid() && frameClock_.elapsed() < aktivitätsabstand_) {
             return false;
         }
         frameClock_.start();
-        feld_->zeigeAktivität();
         return true;
-    };
+    });
 
     // Loading: the defaults are those of Spielstand; centre the window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -78,24 +78,62 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
 frmQuorbix::~frmQuorbix() {
     // Nothing may call back into a window that is going away.
-    stand_.Aktivität = nullptr;
+    stand_.setzeAbgabe(nullptr);
+}
+
+// ---------------------------------------------------------------- settings
+
+void frmQuorbix::vorgeben(const std::function<void(Einstellungen&)>& ändern) {
+    Einstellungen einstellungen = stand_.Vorgabe();
+    ändern(einstellungen);
+    stand_.Vorgeben(einstellungen);
+}
+
+void frmQuorbix::setFarben(bool wert) {
+    vorgeben([wert](Einstellungen& e) { e.Farben = wert; });
+}
+
+void frmQuorbix::setMensch(bool wert) {
+    vorgeben([wert](Einstellungen& e) { e.Mensch = wert; });
+}
+
+bool frmQuorbix::setAnzahlFarben(int wert) {
+    bool gültig = false;
+    vorgeben([&](Einstellungen& e) { gültig = e.setzeAnzahlFarben(wert); });
+    return gültig;
+}
+
+bool frmQuorbix::setAnzahlFelder(int wert) {
+    bool gültig = false;
+    vorgeben([&](Einstellungen& e) { gültig = e.setzeAnzahlFelder(wert); });
+    return gültig;
 }
 
 // ---------------------------------------------------------------- the documented methods
 
 void frmQuorbix::Start() {
-    stand_.Neubeginn(zufall_);
-    zeige({.Blinken = true});
+    const Vorher davor = vorher();
+    zeige(stand_.Neubeginn(), Anlass::Spielbeginn, davor);
+}
+
+void frmQuorbix::Anzahlschwarze() {
+    stand_.Anzahlschwarze();
+}
+
+void frmQuorbix::Anzahlweiße() {
+    stand_.Anzahlweiße();
 }
 
 void frmQuorbix::Zeigezug() {
-    stand_.ZugAufsBrett();
-    zeige();
+    zeige(stand_.Zeigezug());
+}
+
+void frmQuorbix::Neu() {
+    stand_.Neu();
 }
 
 void frmQuorbix::ZeigeWS() {
-    stand_.NimmAntwort();
-    zeige();
+    zeige(stand_.ZeigeWS());
 }
 
 void frmQuorbix::Auflösung() {
@@ -103,35 +141,41 @@ void frmQuorbix::Auflösung() {
 }
 
 void frmQuorbix::Blink() {
-    feld_->blinke();
+    bedienfeld_->blinke();
 }
 
 void frmQuorbix::Lösch() {
-    brett_->leereBrett();
-    feld_->leereFeld();
+    zeige(stand_.Lösch());
 }
 
 // ---------------------------------------------------------------- steps of the game
 
-void frmQuorbix::zeige(const Schritt& schritt) {
-    brett_->zeichneBrett(schritt);
-    feld_->zeichneFeld(schritt);
+void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, const Vorher& vorher) {
+    if (schritt.Neuaufbau) {
+        brett_->leere();
+        bedienfeld_->leere();
+    }
+    brett_->zeichne(schritt);
+    bedienfeld_->zeichne(schritt, anlass.has_value());
+    Barrierefreiheit::meldeÄnderungen();
+    if (anlass) {
+        Barrierefreiheit::sage(this, ui::Text(Neuigkeit(*anlass, stand_, schritt, vorher)));
+    }
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {
-        Meldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
-        Meldung_Ok();
+        ui::zeigeMeldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
+        nachMeldung();
+    }
+    if (schritt.Einstellen) {
+        zeigeEinstellungen();
     }
 }
 
-void frmQuorbix::Meldung_Ok() {
-    // A game over makes room for the next; answers found contradictory are
-    // open for correction once that has been said.
-    if (stand_.Phase() == Spielphase::Beendet) {
-        Lösch();
-        Start();
-    } else if (stand_.Phase() == Spielphase::Widerspruch) {
-        zeige(stand_.AntwortZurücknehmen());
-    }
+void frmQuorbix::nachMeldung() {
+    // A new game follows a game over; a contradiction reopens the answer.
+    const Vorher davor = vorher();
+    zeige(stand_.Quittiere(),
+          davor.Phase == Spielphase::Beendet ? Anlass::Spielbeginn : Anlass::AntwortOffen, davor);
 }
 
 void frmQuorbix::updateSearchTimer() {
@@ -145,48 +189,44 @@ void frmQuorbix::updateSearchTimer() {
 
 void frmQuorbix::searchTimer_timeout() {
     // Until the search ends, the next slice follows once the window's events have run.
-    if (const auto schritt = stand_.SucheWeiter()) {
-        zeige(*schritt);
+    const auto schritt = stand_.SucheWeiter();
+    if (stand_.Abgegeben()) {
+        bedienfeld_->zeigeAktivität();
+    }
+    if (schritt) {
+        zeige(*schritt, Anlass::Suchende);
     }
 }
 
 void frmQuorbix::cmdFertig_Click(int Index) {
-    if (Index < 0 || Index >= Knopfzahl || !Knopfzustände(stand_)[Index]) {
-        return;
-    }
-    switch (Index) {
-    case NeuesSpielKnopf:
-        Lösch();
-        return Start();
-    case Einstellungsknopf:
-        return Einstellungen_Click();
-    default:
-        return zeige(Drücke(stand_, Knopfnummer(Index)));
-    }
+    const Vorher davor = vorher();
+    const bool wirkt = Index >= 0 && Index < Knopfzahl && Knopfzustände(stand_)[Index];
+    const Schritt schritt = stand_.Drücke(Knopfnummer(Index));
+    zeige(schritt, wirkt ? Knopfanlass(Knopfnummer(Index)) : std::nullopt, davor);
 }
 
 void frmQuorbix::updM_Change(int Index) {
     if (Index < 0 || Index >= MaxFelder) {
         return;
     }
-    stand_.StelleEingabe(Index + 1, feld_->Eingabewert(Index));
+    stand_.StelleEingabe(Index + 1, bedienfeld_->Eingabewert(Index));
     zeige();
 }
 
 void frmQuorbix::updSchw_Change() {
-    stand_.StelleSchwarz(feld_->Schwarzwert());
+    stand_.StelleSchwarz(bedienfeld_->Schwarzwert());
     zeige();
 }
 
 void frmQuorbix::updWeiß_Change() {
-    stand_.StelleWeiß(feld_->Weißwert());
+    stand_.StelleWeiß(bedienfeld_->Weißwert());
     zeige();
 }
 
-void frmQuorbix::Einstellungen_Click() {
-    Lösch();
+void frmQuorbix::zeigeEinstellungen() {
+    // The board has been cleared: OK (or closing) starts the next game.
     frmEinstellungen dialog(
-        stand_,
+        stand_.Vorgabe(),
         [this](const Einstellungen& neu) {
             setMensch(neu.Mensch);
             setFarben(neu.Farben);
@@ -208,6 +248,13 @@ void frmQuorbix::mnuInfo_Click() {
     // opened from it) is shown, and goes on when it closes.
     searchTimer_->stop();
     info_->exec();
+    // The keyboard goes on where it was in the window, or where the game goes on.
+    activateWindow();
+    if (QWidget* zuletzt = focusWidget(); zuletzt != nullptr && zuletzt != menuBar()) {
+        zuletzt->setFocus(Qt::OtherFocusReason);
+    } else {
+        bedienfeld_->führeFokus();
+    }
     updateSearchTimer();
 }
 
@@ -227,7 +274,7 @@ void frmQuorbix::showEvent(QShowEvent* ereignis) {
 void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     // The search ends with the window.
     if (SucheLäuft()) {
-        stand_.Anhalten();
+        stand_.Drücke(Stopknopf);
         searchTimer_->stop();
     }
     ereignis->accept();

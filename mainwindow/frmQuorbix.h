@@ -5,11 +5,13 @@
 // state it leaves, and then shows what the step adds.
 
 #include "rules/Knoepfe.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Spielstand.h"
 #include "rules/Zufall.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -28,20 +30,20 @@ public:
 
     // The settings; a change takes effect with the next Start. A count
     // outside 1..8 is refused (false): the board has room for no more.
-    bool Farben() const { return stand_.Farben; }
-    void setFarben(bool wert) { stand_.Farben = wert; }
-    bool Mensch() const { return stand_.Mensch; }
-    void setMensch(bool wert) { stand_.Mensch = wert; }
-    std::int16_t AnzahlFarben() const { return stand_.AnzahlFarben; }
-    bool setAnzahlFarben(int wert) { return stand_.setzeAnzahlFarben(wert); }
-    std::int16_t AnzahlFelder() const { return stand_.AnzahlFelder; }
-    bool setAnzahlFelder(int wert) { return stand_.setzeAnzahlFelder(wert); }
+    bool Farben() const { return stand_.Vorgabe().Farben; }
+    void setFarben(bool wert);
+    bool Mensch() const { return stand_.Vorgabe().Mensch; }
+    void setMensch(bool wert);
+    std::int16_t AnzahlFarben() const { return stand_.Vorgabe().AnzahlFarben; }
+    bool setAnzahlFarben(int wert);
+    std::int16_t AnzahlFelder() const { return stand_.Vorgabe().AnzahlFelder; }
+    bool setAnzahlFelder(int wert);
 
     void Start();
-    void Anzahlschwarze() { stand_.Anzahlschwarze(); }
-    void Anzahlweiße() { stand_.Anzahlweiße(); }
+    void Anzahlschwarze();
+    void Anzahlweiße();
     void Zeigezug();
-    void Neu() { stand_.Neu(); }
+    void Neu();
     void Lösch();
     void ZeigeWS();
     void Auflösung();
@@ -55,8 +57,8 @@ public:
     void mnuInfo_Click();
     void mnuEnde_Click();
 
-    // The game state and the random numbers, for the dialogs, tests and tools.
-    quorbix::Spielstand& Stand() { return stand_; }
+    // The game as it stands, to read; the random numbers, which tests and
+    // tools replace with fixed draws.
     const quorbix::Spielstand& Stand() const { return stand_; }
     quorbix::Zufall& Zufallsgenerator() { return zufall_; }
     bool SucheLäuft() const { return stand_.Phase() == quorbix::Spielphase::Sucht; }
@@ -71,15 +73,20 @@ protected:
 
 private:
     // The board and the panel draw the state a step of the game has left,
-    // then its message follows.
-    void zeige(const quorbix::Schritt& schritt = {});
-    void Meldung_Ok();
-    void Einstellungen_Click();
+    // then what the step adds follows: its message, the settings dialog.
+    // After a step (anlass) the focus goes where the player goes on, and a
+    // screen reader hears its news before any message.
+    void zeige(const quorbix::Schritt& schritt = {}, std::optional<quorbix::Anlass> anlass = {},
+               const quorbix::Vorher& vorher = {});
+    quorbix::Vorher vorher() const { return {stand_.Zug(), stand_.Phase()}; }
+    void nachMeldung(); // the message has been acknowledged
+    void zeigeEinstellungen();
+    void vorgeben(const std::function<void(quorbix::Einstellungen&)>& ändern);
     void searchTimer_timeout();
     void updateSearchTimer();
 
-    quorbix::Spielstand stand_;
     quorbix::Zufall zufall_;
+    quorbix::Spielstand stand_{zufall_};
     QTimer* searchTimer_ = nullptr; // runs the computer's search in slices
     QElapsedTimer frameClock_;
     int aktivitätsabstand_ = 16;
@@ -87,7 +94,7 @@ private:
 
     QWidget* central_ = nullptr;
     std::unique_ptr<Brettansicht> brett_;
-    std::unique_ptr<Bedienfeld> feld_;
+    std::unique_ptr<Bedienfeld> bedienfeld_;
     QAction* mnuInfo_ = nullptr;
     QAction* mnuEnde_ = nullptr;
     // The about box lives as long as the window, so that its arming is kept.

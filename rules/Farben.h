@@ -1,6 +1,7 @@
 #pragma once
-// The fixed 16-colour palette and the symbol colour table. Every colour the
-// game paints comes from here.
+// The fixed 16-colour palette of the board and the panel, and the symbols'
+// colour table. The windows' own fixed colours (the green window, the row
+// numbers, the solution's title) and the desktop's colours are not here.
 
 #include <array>
 #include <cstdint>
@@ -30,6 +31,12 @@ inline constexpr std::array<Rgb, 16> Palette{{
     {255, 255, 0},   // 14 yellow
     {255, 255, 255}, // 15 white
 }};
+
+// What a screen reader calls palette colour n.
+inline constexpr std::array<const char*, 16> Farbnamen{
+    "Schwarz",    "Blau",        "Grün", "Türkis",   "Dunkelrot", "Magenta",
+    "Dunkelgelb", "Hellgrau",    "Grau", "Hellblau", "Hellgrün",  "Helltürkis",
+    "Hellrot",    "Hellmagenta", "Gelb", "Weiß"};
 
 // Palette index of symbols 1..8 (element 0 is symbol 1).
 inline constexpr std::array<std::int16_t, 8> SymbolFarben{15, 12, 1, 10, 0, 14, 6, 5};

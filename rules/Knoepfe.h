@@ -12,7 +12,6 @@
 namespace quorbix {
 
 class Spielstand;
-struct Schritt;
 enum class Meldungsart;
 
 // The buttons of cmdFertig, by index.
@@ -49,12 +48,15 @@ inline constexpr std::array<Knopfdaten, Knopfzahl> Knopftabelle{{
 std::string_view Knopfbeschriftung(Knopfnummer k, const Spielstand& stand);
 std::string_view Knopfbeschreibung(Knopfnummer k, const Spielstand& stand);
 
-// Which buttons may act in the state's phase, by button number.
-std::array<bool, Knopfzahl> Knopfzustände(const Spielstand& stand);
+// What a button may do in a state: act, nothing, or show itself ready while
+// the message a step ended with is due (it acts once that is acknowledged).
+enum class Knopfrecht { Aus, An, Wartet };
 
-// The step of the game a button makes (nothing where it may not act). A new
-// game and the settings are the window's: it clears the board first.
-Schritt Drücke(Spielstand& stand, Knopfnummer k);
+// The one table of which button may act in which phase (Knoepfe.cpp).
+Knopfrecht RechtVon(Knopfnummer k, const Spielstand& stand);
+
+// Which buttons are enabled, by button number: those that act or wait.
+std::array<bool, Knopfzahl> Knopfzustände(const Spielstand& stand);
 
 // The prompt line texLösung.
 std::string Hinweistext(const Spielstand& stand);

@@ -1,6 +1,7 @@
 #include "rules/Spielstand.h"
 
 #include "rules/Farben.h"
+#include "rules/Zaehlfolge.h"
 
 namespace quorbix {
 
@@ -33,56 +34,64 @@ bool Einstellungen::setzeAnzahlFelder(int wert) {
     return setzeAnzahl(AnzahlFelder, wert, MaxFelder);
 }
 
-void Spielstand::Neubeginn(Zufall& zufall) {
-    Zug = 0;
-    Erschöpft = 0;
-    ZahlSchwarzPins = 0;
-    ZahlWeißPins = 0;
-    Abbruch = 0;
-    ablauf_ = Ablauf::Spiel;
-    Spielercode = {};
-    Kombination = {};
-    AntwortSchwarz = {};
-    AntwortWeiß = {};
-    Hilfsreihe = {};
-    Farbtabelle = {};
+Schritt Spielstand::Neubeginn() {
+    spiel_ = vorgabe_;
+    phase_ = Spielphase::NichtBegonnen;
+    zug_ = 0;
+    erschöpft_ = 0;
+    zahlSchwarzPins_ = 0;
+    zahlWeißPins_ = 0;
+    spielercode_ = {};
+    kombination_ = {};
+    antwortSchwarz_ = {};
+    antwortWeiß_ = {};
+    hilfsreihe_ = {};
+    farbtabelle_ = {};
     for (int s = 1; s <= MaxFarben; ++s) {
-        Farbtabelle[s] = SymbolFarben[s - 1];
+        farbtabelle_[s] = SymbolFarben[s - 1];
     }
-    zufall.Randomize();
-    Eingabe = {};
-    for (int f = 1; f <= AnzahlFelder; ++f) {
-        Kombination[0][f] = 1;
-        Kombination[1][f] = zufall.Symbol(AnzahlFarben);
-        if (Mensch) {
-            Kombination[0][f] = Kombination[1][f];
+    zufall_->Randomize();
+    eingabe_ = {};
+    for (int f = 1; f <= AnzahlFelder(); ++f) {
+        kombination_[0][f] = 1;
+        kombination_[1][f] = zufall_->Symbol(AnzahlFarben());
+        if (Mensch()) {
+            kombination_[0][f] = kombination_[1][f];
         }
-        Eingabe[f] = 1;
+        eingabe_[f] = 1;
     }
-    EingabeSchwarz = 0;
-    EingabeWeiß = 0;
-    ZahlZüge = 0;
-    FragtNachAntwort = false;
-    Zugfeld = Zugfeldanzeige::Leer;
+    eingabeSchwarz_ = 0;
+    eingabeWeiß_ = 0;
+    zahlZüge_ = 0;
+    beantwortet_ = 0;
+    fragtNachAntwort_ = false;
+    zugfeld_ = Zugfeldanzeige::Leer;
+    return {.Blinken = true, .Neuaufbau = true};
+}
+
+Schritt Spielstand::Lösch() {
+    // The state still describes the game that was shown, until Start.
+    phase_ = Spielphase::Geleert;
+    return {};
 }
 
 void Spielstand::Anzahlschwarze() {
-    const Reihe& code = Kombination[0];
-    const Reihe& zug = Kombination[Prüfzug];
+    const Reihe& code = kombination_[0];
+    const Reihe& zug = kombination_[prüfzug_];
     int schwarze = 0;
-    for (int p = 1; p <= AnzahlFelder; ++p) {
+    for (int p = 1; p <= AnzahlFelder(); ++p) {
         schwarze += code[p] == zug[p];
     }
-    Schwarze = static_cast<std::int16_t>(schwarze);
+    schwarze_ = static_cast<std::int16_t>(schwarze);
 }
 
 void Spielstand::Anzahlweiße() {
-    const Reihe& s = Kombination[0];
-    Reihe& g = Hilfsreihe[0];
-    g = Kombination[Prüfzug];
+    const Reihe& s = kombination_[0];
+    Reihe& g = hilfsreihe_[0];
+    g = kombination_[prüfzug_];
     int weiße = 0;
-    for (int a = 1; a <= AnzahlFelder; ++a) {
-        for (int b = 1; b <= AnzahlFelder; ++b) {
+    for (int a = 1; a <= AnzahlFelder(); ++a) {
+        for (int b = 1; b <= AnzahlFelder(); ++b) {
             // An exact hit is never used up, nor used to match.
             if (s[a] != g[a] && s[a] == g[b] && s[b] != g[b]) {
                 ++weiße;
@@ -91,73 +100,87 @@ void Spielstand::Anzahlweiße() {
             }
         }
     }
-    Weiße = static_cast<std::int16_t>(weiße);
+    weiße_ = static_cast<std::int16_t>(weiße);
 }
 
 void Spielstand::Neu() {
-    Reihe& kandidat = Kombination[0];
-    for (int p = 1;; ++p) {
-        if (++kandidat[p] <= AnzahlFarben) {
-            break;
-        }
-        if (p == AnzahlFelder) {
-            // Ran past the last code; the last position stays one too high.
-            Erschöpft = 1;
-            Prüfzug = 1;
-            break;
-        }
-        kandidat[p] = 1;
+    if (!Weiterzählen(kombination_[0], AnzahlFelder(), AnzahlFarben())) {
+        // Ran past the last code; the last position stays one too high.
+        erschöpft_ = 1;
+        prüfzug_ = 1;
     }
-    ++Suchschritte;
-    if (Suchschritte % 99 == 0 && Aktivität && Aktivität()) {
+    ++suchschritte_;
+    if (suchschritte_ % 99 == 0 && abgeben_ && abgeben_()) {
         pause_ = true;
     }
-    if (Erschöpft == 0) {
-        Prüfzug = static_cast<std::int16_t>(Zug + 1);
+    if (erschöpft_ == 0) {
+        prüfzug_ = static_cast<std::int16_t>(zug_ + 1);
     }
-}
-
-Spielphase Spielstand::Phase() const {
-    switch (ablauf_) {
-    case Ablauf::Sucht:
-        return Spielphase::Sucht;
-    case Ablauf::Widerspruch:
-        return Spielphase::Widerspruch;
-    case Ablauf::Beendet:
-        return Spielphase::Beendet;
-    case Ablauf::Spiel:
-        break;
-    }
-    if (Zug == 0) {
-        return Spielphase::NichtBegonnen;
-    }
-    if (Mensch) {
-        return Spielphase::Menschenzug;
-    }
-    return Abbruch != 0 ? Spielphase::Unterbrochen : Spielphase::WartetAufAntwort;
 }
 
 bool Spielstand::Aufgedeckt() const {
-    return ablauf_ == Ablauf::Beendet && (Mensch || !AllesSchwarz());
+    return phase_ == Spielphase::Beendet && (Mensch() || !AllesSchwarz());
 }
 
 // ---------------------------------------------------------------- steps
 
+Schritt Spielstand::Drücke(Knopfnummer knopf) {
+    if (knopf < 0 || knopf >= Knopfzahl || RechtVon(knopf, *this) != Knopfrecht::An) {
+        return {};
+    }
+    switch (knopf) {
+    case Hauptknopf:
+        return Weiter();
+    case Richtigknopf:
+        return Richtig();
+    case NeuesSpielKnopf:
+        Lösch();
+        return Neubeginn();
+    case Hilfeknopf:
+        return Hilfe();
+    case Korrekturknopf:
+        return ZugZurück();
+    case Stopknopf:
+        return Anhalten();
+    case Einstellungsknopf:
+        Lösch();
+        return {.Einstellen = true};
+    case Knopfzahl:
+        break;
+    }
+    return {};
+}
+
+Schritt Spielstand::Quittiere() {
+    switch (phase_) {
+    case Spielphase::Widerspruch:
+        return AntwortZurücknehmen();
+    case Spielphase::Beendet:
+        Lösch();
+        return Neubeginn();
+    default:
+        return {};
+    }
+}
+
 Schritt Spielstand::Weiter() {
-    if (Zug == 0) {
+    if (zug_ == 0) {
         return ErsterZug();
     }
-    return Mensch ? MenschRät() : ComputerRät();
+    return Mensch() ? MenschRät() : ComputerRät();
 }
 
 Schritt Spielstand::ErsterZug() {
     // Move 1 is the human's entry, or the computer's first guess; while the
     // computer guesses, the entry is the player's code.
-    Zug = 1;
-    if (!Mensch) {
-        Spielercode = Eingabe;
-        FragtNachAntwort = true;
-        Zugfeld = Zugfeldanzeige::Ziffern;
+    zug_ = 1;
+    if (Mensch()) {
+        phase_ = Spielphase::Menschenzug;
+    } else {
+        phase_ = Spielphase::WartetAufAntwort;
+        spielercode_ = eingabe_;
+        fragtNachAntwort_ = true;
+        zugfeld_ = Zugfeldanzeige::Ziffern;
     }
     ZugAufsBrett();
     return {};
@@ -166,16 +189,16 @@ Schritt Spielstand::ErsterZug() {
 Schritt Spielstand::MenschRät() {
     ZugAufsBrett();
     BewerteZug();
-    EingabeSchwarz = Schwarze;
-    EingabeWeiß = Weiße;
+    eingabeSchwarz_ = schwarze_;
+    eingabeWeiß_ = weiße_;
     NimmAntwort();
     if (AllesSchwarz()) {
-        ablauf_ = Ablauf::Beendet;
+        phase_ = Spielphase::Beendet;
         return {.Aufdecken = true, .Meldung = Meldungsart::Bewertung};
     }
-    ++Zug;
-    if (Zug > MaxZüge) {
-        ablauf_ = Ablauf::Beendet;
+    ++zug_;
+    if (zug_ > MaxZüge) {
+        phase_ = Spielphase::Beendet;
         return {.Blinken = true, .Aufdecken = true, .Meldung = Meldungsart::KeineVersuche};
     }
     return {.Blinken = true};
@@ -183,18 +206,17 @@ Schritt Spielstand::MenschRät() {
 
 Schritt Spielstand::ComputerRät() {
     // A resumed search keeps the answer stored before it began.
-    if (Abbruch == 0) {
+    if (phase_ != Spielphase::Unterbrochen) {
         NimmAntwort();
     }
-    FragtNachAntwort = false;
-    Zugfeld = Zugfeldanzeige::IchDenke;
+    fragtNachAntwort_ = false;
+    zugfeld_ = Zugfeldanzeige::IchDenke;
     if (AllesSchwarz()) {
         return Computersieg();
     }
-    if (Erschöpft == 1) {
+    if (erschöpft_ == 1) {
         // The last guess was the last code: no code is left to try.
-        Abbruch = 0;
-        ablauf_ = Ablauf::Widerspruch;
+        phase_ = Spielphase::Widerspruch;
         return {.Meldung = Meldungsart::AngabenFalsch};
     }
     BeginneSuche();
@@ -202,53 +224,43 @@ Schritt Spielstand::ComputerRät() {
 }
 
 Schritt Spielstand::Richtig() {
-    if (Mensch) {
-        ablauf_ = Ablauf::Beendet;
+    if (Mensch()) {
+        phase_ = Spielphase::Beendet;
         return {.Aufdecken = true, .Meldung = Meldungsart::Aufgegeben};
     }
-    if (Abbruch != 0) {
-        // The answer stored before the search leaves the board first.
-        PinsAbziehen();
-        Abbruch = 0;
-    }
-    EingabeSchwarz = AnzahlFelder;
-    EingabeWeiß = 0;
+    // Replaces an answer stored before a stopped search.
+    eingabeSchwarz_ = AnzahlFelder();
+    eingabeWeiß_ = 0;
     NimmAntwort();
     return Computersieg();
 }
 
 Schritt Spielstand::Computersieg() {
-    ablauf_ = Ablauf::Beendet;
+    phase_ = Spielphase::Beendet;
     return {.Meldung = Meldungsart::Computersieg};
 }
 
 Schritt Spielstand::Hilfe() {
-    ZähleGegen(Spielercode);
-    EingabeSchwarz = Schwarze;
-    EingabeWeiß = Weiße;
+    ZähleGegen(spielercode_);
+    eingabeSchwarz_ = schwarze_;
+    eingabeWeiß_ = weiße_;
     return {};
 }
 
 Schritt Spielstand::ZugZurück() {
-    if (!ZugZurückMöglich()) {
-        return {};
-    }
     // After an interrupted search the last guess stays; otherwise it goes.
-    if (Abbruch != 0) {
-        Abbruch = 0;
-    } else {
-        --Zug;
+    if (phase_ != Spielphase::Unterbrochen) {
+        --zug_;
         ZugAufsBrett();
     }
-    FragtNachAntwort = true;
+    fragtNachAntwort_ = true;
     return AntwortZurücknehmen();
 }
 
 Schritt Spielstand::Anhalten() {
     // "Stop" comes between two slices of the search, after a test.
-    Abbruch = Wahr;
-    ablauf_ = Ablauf::Spiel;
-    Zugfeld = Zugfeldanzeige::Unterbrechung;
+    phase_ = Spielphase::Unterbrochen;
+    zugfeld_ = Zugfeldanzeige::Unterbrechung;
     return {};
 }
 
@@ -256,36 +268,35 @@ void Spielstand::BeginneSuche() {
     // A stopped search resumes with its candidate and move under test. It
     // was stopped between slices, never at the step that ran past the last
     // code: that step ends the search.
-    if (Abbruch == 0) {
-        Suchschritte = 1;
-        Prüfzug = Zug;
+    if (phase_ != Spielphase::Unterbrochen) {
+        suchschritte_ = 1;
+        prüfzug_ = zug_;
     }
-    Abbruch = 0;
-    ablauf_ = Ablauf::Sucht;
+    phase_ = Spielphase::Sucht;
 }
 
 std::optional<Schritt> Spielstand::SucheWeiter() {
-    if (ablauf_ != Ablauf::Sucht) {
+    pause_ = false;
+    if (phase_ != Spielphase::Sucht) {
         return Schritt{};
     }
-    pause_ = false;
     do {
         Anzahlschwarze();
-        if (Schwarze != AntwortSchwarz[Prüfzug]) {
+        if (schwarze_ != antwortSchwarz_[prüfzug_]) {
             Neu();
         } else {
             Anzahlweiße();
-            if (Weiße != AntwortWeiß[Prüfzug]) {
+            if (weiße_ != antwortWeiß_[prüfzug_]) {
                 Neu();
             }
         }
-        --Prüfzug;
-    } while (Prüfzug != 0 && !pause_);
-    if (Prüfzug != 0) {
+        --prüfzug_;
+    } while (prüfzug_ != 0 && !pause_);
+    if (prüfzug_ != 0) {
         return std::nullopt; // yielded; the candidate is tested on
     }
-    if (Erschöpft == 1) {
-        ablauf_ = Ablauf::Widerspruch;
+    if (erschöpft_ == 1) {
+        phase_ = Spielphase::Widerspruch;
         return Schritt{.Meldung = Meldungsart::AngabenFalsch};
     }
     return NimmKandidat();
@@ -302,87 +313,114 @@ Schritt Spielstand::Suche() {
 Schritt Spielstand::NimmKandidat() {
     // Row 0 agrees with every answer: it becomes the next guess, unless 14
     // moves are on the board already.
-    if (Zug >= MaxZüge) {
-        ablauf_ = Ablauf::Beendet;
+    if (zug_ >= MaxZüge) {
+        phase_ = Spielphase::Beendet;
         return {.Aufdecken = true, .Meldung = Meldungsart::KeineVersuche};
     }
-    ablauf_ = Ablauf::Spiel;
-    ++Zug;
-    Kombination[Zug] = Kombination[0];
+    phase_ = Spielphase::WartetAufAntwort;
+    ++zug_;
+    kombination_[zug_] = kombination_[0];
     ZugAufsBrett();
-    EingabeSchwarz = 0;
-    EingabeWeiß = 0;
-    FragtNachAntwort = true;
-    Zugfeld = Zugfeldanzeige::WasNun;
+    eingabeSchwarz_ = 0;
+    eingabeWeiß_ = 0;
+    fragtNachAntwort_ = true;
+    zugfeld_ = Zugfeldanzeige::WasNun;
     Neu(); // the next search starts just after this guess
     return {.Blinken = true};
 }
 
 Schritt Spielstand::AntwortZurücknehmen() {
     // The search restarts at the guess of move Zug (at 1, 1, ..., 1 at move 1).
-    Kombination[0] = Kombination[Zug];
+    kombination_[0] = kombination_[zug_];
     PinsAbziehen();
-    if (Zug == 1) {
-        for (int p = 1; p <= AnzahlFelder; ++p) {
-            Kombination[0][p] = 1;
+    if (zug_ == 1) {
+        for (int p = 1; p <= AnzahlFelder(); ++p) {
+            kombination_[0][p] = 1;
         }
     }
-    Erschöpft = 0;
-    EingabeSchwarz = AntwortSchwarz[Zug];
-    EingabeWeiß = AntwortWeiß[Zug];
-    Zugfeld = Zugfeldanzeige::WasNun;
-    ablauf_ = Ablauf::Spiel;
+    erschöpft_ = 0;
+    eingabeSchwarz_ = antwortSchwarz_[zug_];
+    eingabeWeiß_ = antwortWeiß_[zug_];
+    zugfeld_ = Zugfeldanzeige::WasNun;
+    phase_ = Spielphase::WartetAufAntwort;
     return {};
 }
 
 void Spielstand::PinsAbziehen() {
-    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins - AntwortSchwarz[Zug]);
-    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins - AntwortWeiß[Zug]);
+    if (beantwortet_ < zug_) {
+        return; // the move has no pegs
+    }
+    zahlSchwarzPins_ = static_cast<std::int16_t>(zahlSchwarzPins_ - antwortSchwarz_[zug_]);
+    zahlWeißPins_ = static_cast<std::int16_t>(zahlWeißPins_ - antwortWeiß_[zug_]);
+    beantwortet_ = static_cast<std::int16_t>(zug_ - 1);
 }
 
 // ---------------------------------------------------------------- pieces
 
 void Spielstand::StelleEingabe(int feld, int symbol) {
     if (feld >= 1 && feld <= MaxFelder) {
-        Eingabe[feld] = static_cast<std::int16_t>(symbol);
+        eingabe_[feld] = static_cast<std::int16_t>(symbol);
     }
 }
 
 void Spielstand::StelleSchwarz(int wert) {
-    stelleAntwortzahl(EingabeSchwarz, EingabeWeiß, wert, AnzahlFelder);
+    stelleAntwortzahl(eingabeSchwarz_, eingabeWeiß_, wert, AnzahlFelder());
 }
 
 void Spielstand::StelleWeiß(int wert) {
-    stelleAntwortzahl(EingabeWeiß, EingabeSchwarz, wert, AnzahlFelder);
+    stelleAntwortzahl(eingabeWeiß_, eingabeSchwarz_, wert, AnzahlFelder());
+}
+
+namespace {
+// Where the documented pieces of a turn may be called on their own.
+bool ZugOffen(Spielphase phase) {
+    return phase == Spielphase::Menschenzug || phase == Spielphase::WartetAufAntwort;
+}
+} // namespace
+
+Schritt Spielstand::Zeigezug() {
+    if (ZugOffen(phase_)) {
+        ZugAufsBrett();
+    }
+    return {};
+}
+
+Schritt Spielstand::ZeigeWS() {
+    if (ZugOffen(phase_)) {
+        NimmAntwort();
+    }
+    return {};
 }
 
 void Spielstand::ZugAufsBrett() {
-    if (Mensch) {
-        Kombination[Zug] = Eingabe;
+    if (Mensch()) {
+        kombination_[zug_] = eingabe_;
     }
-    ZahlZüge = Zug;
+    zahlZüge_ = zug_;
 }
 
 void Spielstand::NimmAntwort() {
-    AntwortSchwarz[Zug] = EingabeSchwarz;
-    AntwortWeiß[Zug] = EingabeWeiß;
-    ZahlSchwarzPins = static_cast<std::int16_t>(ZahlSchwarzPins + EingabeSchwarz);
-    ZahlWeißPins = static_cast<std::int16_t>(ZahlWeißPins + EingabeWeiß);
+    PinsAbziehen(); // an answer taken again replaces the move's pegs
+    antwortSchwarz_[zug_] = eingabeSchwarz_;
+    antwortWeiß_[zug_] = eingabeWeiß_;
+    zahlSchwarzPins_ = static_cast<std::int16_t>(zahlSchwarzPins_ + eingabeSchwarz_);
+    zahlWeißPins_ = static_cast<std::int16_t>(zahlWeißPins_ + eingabeWeiß_);
+    beantwortet_ = zug_;
 }
 
 void Spielstand::ZähleGegen(const Reihe& code) {
-    for (int p = 1; p <= AnzahlFelder; ++p) {
-        Hilfsreihe[1][p] = Kombination[0][p];
-        Kombination[0][p] = code[p];
+    for (int p = 1; p <= AnzahlFelder(); ++p) {
+        hilfsreihe_[1][p] = kombination_[0][p];
+        kombination_[0][p] = code[p];
     }
     BewerteZug();
-    for (int p = 1; p <= AnzahlFelder; ++p) {
-        Kombination[0][p] = Hilfsreihe[1][p];
+    for (int p = 1; p <= AnzahlFelder(); ++p) {
+        kombination_[0][p] = hilfsreihe_[1][p];
     }
 }
 
 void Spielstand::BewerteZug() {
-    Prüfzug = Zug;
+    prüfzug_ = zug_;
     Anzahlschwarze();
     Anzahlweiße();
 }

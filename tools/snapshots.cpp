@@ -19,6 +19,7 @@
 #include "dialogs/frmInfo.h"
 #include "evaluation/frmSearch.h"
 #include "mainwindow/frmQuorbix.h"
+#include "ui/Steuerelemente.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -366,6 +367,7 @@ int main(int argc, char** argv) {
     QApplication::setFont(thema, "QMenuBar");
     QApplication::setFont(thema, "QMessageBox");
 
+    ui::richteAussehenEin(); // as the program's start-up does, over the theme's fonts
     frmQuorbix f;
     // Fixed draws so the pictures are the same every time.
     std::uint32_t zustand = 12345;
@@ -424,7 +426,7 @@ int main(int argc, char** argv) {
     // The dialogs, shown without their modal loop.
     testhilfe::neuesSpiel(f, true, true, 6, 4);
     {
-        frmEinstellungen einstellungen(f.Stand(), {}, &f);
+        frmEinstellungen einstellungen(f.Stand().Vorgabe(), {}, &f);
         einstellungen.show();
         speichere(&einstellungen, QStringLiteral("settings"));
         einstellungen.hide();

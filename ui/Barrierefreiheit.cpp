@@ -4,26 +4,64 @@
 #include "ui/Drehfeld.h"
 #include "ui/Steuerelemente.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QFrame>
 #include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QtGlobal>
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <tuple>
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+
+// The application's root on the accessibility bus, as AT-SPI's events name it.
+struct Anwendungsverweis {
+    QString dienst;
+    QDBusObjectPath pfad;
+};
+Q_DECLARE_METATYPE(Anwendungsverweis)
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Anwendungsverweis& verweis) {
+    argument.beginStructure();
+    argument << verweis.dienst << verweis.pfad;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, Anwendungsverweis& verweis) {
+    argument.beginStructure();
+    argument >> verweis.dienst >> verweis.pfad;
+    argument.endStructure();
+    return argument;
+}
+#endif
 
 namespace Barrierefreiheit {
 
 namespace {
 
-// Names of the 16 palette colours, by palette index.
-constexpr std::array<const char*, 16> Farbnamen{
-    "Schwarz",    "Blau",        "Grün", "Türkis",   "Dunkelrot", "Magenta",
-    "Dunkelgelb", "Hellgrau",    "Grau", "Hellblau", "Hellgrün",  "Helltürkis",
-    "Hellrot",    "Hellmagenta", "Gelb", "Weiß"};
-
 struct AttachedTexts {
+    QWidget* widget = nullptr;
     Text name;
     Text description;
+    // The name is the interface's own, but watched like an attached one.
+    bool nameBeobachtet = false;
+    // What screen readers last heard, for meldeÄnderungen; nothing yet:
+    // what the first look finds.
+    std::optional<QString> gemeldeterName;
+    std::optional<QString> gemeldeteBeschreibung;
 };
 
 QHash<const QObject*, AttachedTexts>& registry() {
@@ -35,7 +73,7 @@ AttachedTexts& entry(QWidget* w) {
     auto gefunden = registry().find(w);
     if (gefunden == registry().end()) {
         QObject::connect(w, &QObject::destroyed, [](QObject* o) { registry().remove(o); });
-        gefunden = registry().insert(w, {});
+        gefunden = registry().insert(w, {w, {}, {}, false, {}, {}});
     }
     return gefunden.value();
 }
@@ -99,7 +137,13 @@ public:
             return shownValue();
         }
         if (art == QAccessible::Name && !widget()->accessibleName().isEmpty()) {
-            return widget()->accessibleName() + QStringLiteral(": ") + shownValue();
+            // A screen reader says the value after the name: the name adds
+            // what the label shows only where that is not the value (a colour).
+            const QString gezeigt = shownValue();
+            if (gezeigt == spinBox()->property("value").toString()) {
+                return widget()->accessibleName();
+            }
+            return widget()->accessibleName() + QStringLiteral(": ") + gezeigt;
         }
         return QAccessibleWidget::text(art);
     }
@@ -192,8 +236,80 @@ private:
     QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
 };
 
+// A line that only divides the panel: nothing to read, and no window.
+class AccessibleLine : public QAccessibleWidget {
+public:
+    explicit AccessibleLine(QWidget* w) : QAccessibleWidget(w, QAccessible::Separator) {}
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
+// A surface whose children are read line by line, then its containers.
+class AccessibleSurface : public QAccessibleWidget {
+public:
+    explicit AccessibleSurface(QWidget* w) : QAccessibleWidget(w, QAccessible::Client) {}
+
+    int childCount() const override { return static_cast<int>(children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> kinder = children();
+        return index >= 0 && index < kinder.size()
+                   ? QAccessible::queryAccessibleInterface(kinder[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* kind) const override {
+        return kind == nullptr ? -1 : static_cast<int>(children().indexOf(kind->object()));
+    }
+
+private:
+    QList<QWidget*> children() const {
+        QList<QWidget*> kinder;
+        for (QObject* o : widget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w != nullptr && !w->isWindow() &&
+                !o->objectName().startsWith(QLatin1String("qt_"))) {
+                kinder << w;
+            }
+        }
+        const auto rang = [](const QWidget* w) {
+            const bool behälter = !w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty();
+            return std::tuple(behälter, w->y(), w->x());
+        };
+        std::stable_sort(kinder.begin(), kinder.end(),
+                         [&](const QWidget* a, const QWidget* b) { return rang(a) < rang(b); });
+        return kinder;
+    }
+};
+
+// Before Qt 6.8 news is said by a notification that is "shown" for the
+// screen reader alone: the widget itself stays hidden.
+class AccessibleNews : public QAccessibleWidget {
+public:
+    explicit AccessibleNews(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    QString text(QAccessible::Text art) const override {
+        return art == QAccessible::Name ? widget()->property(Nachrichtentext).toString()
+                                        : QString();
+    }
+    static constexpr const char* Nachrichtentext = "Nachricht";
+};
+
+constexpr const char* Lesefolge = "Lesefolge";
+constexpr const char* Nachrichtenname = "Ansage";
+
 QAccessibleInterface* factory(const QString& klasse, QObject* objekt) {
     if (!objekt->isWidgetType()) {
+        return nullptr;
+    }
+    auto* w = static_cast<QWidget*>(objekt);
+    if (w->property(Lesefolge).toBool()) {
+        return new AccessibleSurface(w);
+    }
+    if (objekt->objectName() == QLatin1String(Nachrichtenname)) {
+        return new AccessibleNews(w);
+    }
+    if (klasse == QLatin1String("QFrame")) {
+        const auto* f = static_cast<QFrame*>(objekt);
+        if (f->frameShape() == QFrame::HLine || f->frameShape() == QFrame::VLine) {
+            return new AccessibleLine(w);
+        }
         return nullptr;
     }
     if (klasse == QLatin1String("QLabel")) {
@@ -208,6 +324,109 @@ QAccessibleInterface* factory(const QString& klasse, QObject* objekt) {
     return nullptr;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt's AT-SPI bridge before 6.8 sends a changed name or description with the
+// object's path where the new text belongs, which screen readers cannot say
+// (Orca: "bad content sent to speak()"), and a table view claims the focus
+// for its current cell whether it has the focus or not. This handler sends
+// those changes itself, on the bridge's own connection to the accessibility
+// bus, as the later bridge does, drops the false focus, and hands every other
+// event to Qt.
+void anQt(QAccessibleEvent* ereignis);
+
+bool sendeÄnderung(QAccessibleInterface* iface, QAccessible::Text art) {
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected()) {
+        return false;
+    }
+    static const bool registriert = [] {
+        qDBusRegisterMetaType<Anwendungsverweis>();
+        return true;
+    }();
+    (void)registriert;
+    const QString präfix = QStringLiteral("/org/a11y/atspi/accessible/");
+    QDBusMessage signal = QDBusMessage::createSignal(
+        präfix + QString::number(QAccessible::uniqueId(iface)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    signal << (art == QAccessible::Name ? QStringLiteral("accessible-name")
+                                        : QStringLiteral("accessible-description"))
+           << 0 << 0 << QVariant::fromValue(QDBusVariant(iface->text(art)))
+           << QVariant::fromValue(
+                  Anwendungsverweis{bus.baseService(), QDBusObjectPath(präfix + "root")});
+    return bus.send(signal);
+}
+
+void alteBrücke(QAccessibleEvent* ereignis) {
+    QAccessibleInterface* iface = ereignis->accessibleInterface();
+    switch (ereignis->type()) {
+    case QAccessible::NameChanged:
+    case QAccessible::DescriptionChanged:
+        if (iface != nullptr && iface->isValid() &&
+            sendeÄnderung(iface, ereignis->type() == QAccessible::NameChanged
+                                     ? QAccessible::Name
+                                     : QAccessible::Description)) {
+            return;
+        }
+        break;
+    case QAccessible::Focus:
+        if (const auto* w = qobject_cast<const QWidget*>(ereignis->object());
+            w != nullptr && !w->hasFocus()) {
+            return;
+        }
+        break;
+    case QAccessible::TableModelChanged:
+        // Qt has brought the table's interface up to date before the handler;
+        // this bridge has nothing to send for it.
+        return;
+    default:
+        break;
+    }
+    anQt(ereignis);
+}
+
+void anQt(QAccessibleEvent* ereignis) {
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(ereignis);
+    QAccessible::installUpdateHandler(alteBrücke);
+}
+#endif
+
+class FokusWächter : public QObject {
+public:
+    explicit FokusWächter(QAbstractItemView* liste) : QObject(liste), liste_(liste) {}
+
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (objekt == liste_ && liste_->selectionModel() != nullptr) {
+            QItemSelectionModel* auswahl = liste_->selectionModel();
+            if (ereignis->type() == QEvent::FocusIn) {
+                const QModelIndexList zeilen = auswahl->selectedRows();
+                if (!zeilen.isEmpty()) {
+                    auswahl->setCurrentIndex(zeilen.last(), QItemSelectionModel::NoUpdate);
+                }
+            } else if (ereignis->type() == QEvent::FocusOut) {
+                auswahl->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+            }
+        }
+        return false;
+    }
+
+private:
+    QAbstractItemView* liste_;
+};
+
+// The hidden notification that says a window's news before Qt 6.8.
+QWidget* nachrichtVon(QWidget* fenster) {
+    QWidget* ansage =
+        fenster->findChild<QWidget*>(QLatin1String(Nachrichtenname), Qt::FindDirectChildrenOnly);
+    if (ansage == nullptr) {
+        ansage = new QWidget(fenster);
+        ansage->setObjectName(QLatin1String(Nachrichtenname));
+        ansage->setGeometry(0, 0, 0, 0);
+        ansage->hide();
+    }
+    return ansage;
+}
+
 } // namespace
 
 void einrichten() {
@@ -215,17 +434,112 @@ void einrichten() {
     // application object.
     static const bool eingerichtet = [] {
         QAccessible::installFactory(factory);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        QAccessible::installUpdateHandler(alteBrücke);
+#endif
         return true;
     }();
     (void)eingerichtet;
 }
 
+void beobachteName(QWidget* w) {
+    entry(w).nameBeobachtet = true;
+}
+
+void setzeFestenNamen(QWidget* w, const QString& name) {
+    if (w->accessibleName() != name) {
+        w->setAccessibleName(name);
+    }
+}
+
+void setzeFesteBeschreibung(QWidget* w, const QString& beschreibung) {
+    if (w->accessibleDescription() != beschreibung) {
+        w->setAccessibleDescription(beschreibung);
+    }
+}
+
+void fokusNurMitFokus(QAbstractItemView* liste) {
+    liste->installEventFilter(new FokusWächter(liste));
+}
+
+void zeigeZeile(QAbstractItemView* liste, int zeile) {
+    const QModelIndex index = liste->model()->index(zeile, 0);
+    if (liste->hasFocus()) {
+        liste->setCurrentIndex(index);
+        return;
+    }
+    liste->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+    liste->scrollTo(index);
+}
+
+void ordneNachLesefolge(QWidget* fläche) {
+    fläche->setProperty(Lesefolge, true);
+}
+
+void meldeÄnderungen() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (AttachedTexts& texte : registry()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(texte.widget);
+        if (iface == nullptr) {
+            continue;
+        }
+        const auto melde = [&](bool beobachtet, std::optional<QString>& gemeldet,
+                               QAccessible::Text art, QAccessible::Event änderung) {
+            if (!beobachtet) {
+                return;
+            }
+            QString neu = iface->text(art);
+            const bool neuigkeit = gemeldet.has_value() && neu != *gemeldet;
+            gemeldet = std::move(neu);
+            if (neuigkeit) {
+                QAccessibleEvent ereignis(texte.widget, änderung);
+                QAccessible::updateAccessibility(&ereignis);
+            }
+        };
+        melde(texte.name || texte.nameBeobachtet, texte.gemeldeterName, QAccessible::Name,
+              QAccessible::NameChanged);
+        melde(bool(texte.description), texte.gemeldeteBeschreibung, QAccessible::Description,
+              QAccessible::DescriptionChanged);
+    }
+}
+
+void sage(QWidget* fenster, const QString& text) {
+    if (!QAccessible::isActive() || text.isEmpty()) {
+        return;
+    }
+    fenster = fenster->window();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent nachricht(fenster, text);
+    nachricht.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&nachricht);
+#else
+    // Screen readers of that time (Orca 43) know no announcements; they say
+    // a notification as it is shown.
+    QWidget* ansage = nachrichtVon(fenster);
+    ansage->setProperty(AccessibleNews::Nachrichtentext, text);
+    QAccessibleEvent gezeigt(ansage, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&gezeigt);
+#endif
+}
+
 void setzeName(QWidget* w, Text text) {
-    entry(w).name = std::move(text);
+    AttachedTexts& texte = entry(w);
+    texte.gemeldeterName = text();
+    if (qobject_cast<QLabel*>(w) != nullptr && w->accessibleName().isEmpty()) {
+        // With a name of its own a label announces no caption of its own:
+        // meldeÄnderungen says what changed, once.
+        w->setAccessibleName(*texte.gemeldeterName);
+    }
+    texte.name = std::move(text);
 }
 
 void setzeBeschreibung(QWidget* w, Text text) {
-    entry(w).description = std::move(text);
+    AttachedTexts& texte = entry(w);
+    texte.gemeldeteBeschreibung = text();
+    texte.description = std::move(text);
 }
 
 void benenneMitText(QLabel* l, const QString& was) {
@@ -253,9 +567,9 @@ QString Zelleninhalt(const QWidget* zelle) {
     if (!zelle->autoFillBackground() || hinten == ui::PaletteFarbe(quorbix::PaletteHellgrau)) {
         return QStringLiteral("leer");
     }
-    for (std::size_t n = 0; n < Farbnamen.size(); ++n) {
+    for (std::size_t n = 0; n < quorbix::Farbnamen.size(); ++n) {
         if (ui::PaletteFarbe(static_cast<int>(n)).rgb() == hinten.rgb()) {
-            return QString::fromUtf8(Farbnamen[n]);
+            return QString::fromUtf8(quorbix::Farbnamen[n]);
         }
     }
     return QStringLiteral("leer");

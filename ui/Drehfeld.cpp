@@ -1,5 +1,6 @@
 #include "ui/Drehfeld.h"
 
+#include "ui/Barrierefreiheit.h"
 #include "ui/Steuerelemente.h"
 
 #include <QAccessible>
@@ -19,6 +20,8 @@ Drehfeld::Drehfeld(QWidget* eltern) : QAbstractSpinBox(eltern) {
     // Only the arrows: the value is shown by the bound label.
     lineEdit()->hide();
     lineEdit()->setReadOnly(true);
+    // Its name says a colour its label shows.
+    Barrierefreiheit::beobachteName(this);
 }
 
 void Drehfeld::setValue(int wert) {

@@ -2,9 +2,13 @@
 
 #include <QMessageBox>
 
-void Meldung(QWidget* eltern, const QString& text) {
+namespace ui {
+
+void zeigeMeldung(QWidget* eltern, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorbix !"), text, QMessageBox::Ok,
                     eltern);
     box.setObjectName(QStringLiteral("Meldung"));
     box.exec();
 }
+
+} // namespace ui

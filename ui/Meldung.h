@@ -4,4 +4,9 @@
 class QString;
 class QWidget;
 
-void Meldung(QWidget* eltern, const QString& text);
+namespace ui {
+
+// Shows a message of the game and returns once it has been acknowledged.
+void zeigeMeldung(QWidget* eltern, const QString& text);
+
+} // namespace ui

@@ -11,11 +11,11 @@
 #include <cmath>
 
 // The pictures are compiled into the static UI library, where nothing refers
-// to them; every window uses this file, so loading them here keeps them in.
-static const int bilderGeladen = [] {
+// to them: loading them by name at start-up keeps them in the program. Qt's
+// macro must be used outside any namespace.
+static void ladeBilder() {
     Q_INIT_RESOURCE(quorbix);
-    return 1;
-}();
+}
 
 namespace ui {
 
@@ -150,31 +150,24 @@ QColor PaletteFarbe(int n) {
     return {c.r, c.g, c.b};
 }
 
-namespace {
-// Every window asks for its fonts or system colours while it is built: the
-// first time, the application and its platform theme are ready, and every
-// other text of the program (menu bar, message boxes, tooltips) takes the
-// face and the light colours as well.
-void einheitlichesAussehen() {
-    static const bool einmal = [] {
-        HelleFarbenÜberall();
-        SchriftartÜberall();
-        if (QCoreApplication* app = QCoreApplication::instance()) {
-            app->installEventFilter(new Gleichbleibend(app));
-        }
-        return true;
-    }();
-    (void)einmal;
+void richteAussehenEin() {
+    static bool eingerichtet = false;
+    if (eingerichtet || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
+    eingerichtet = true;
+    ladeBilder();
+    HelleFarbenÜberall();
+    SchriftartÜberall();
+    QCoreApplication::instance()->installEventFilter(
+        new Gleichbleibend(QCoreApplication::instance()));
 }
-} // namespace
 
 QColor Systemfarbe(QPalette::ColorRole rolle) {
-    einheitlichesAussehen();
     return QApplication::palette().color(rolle);
 }
 
 QFont Schrift(double punkt, bool fett, bool unterstrichen) {
-    einheitlichesAussehen();
     QFont f = inSchriftart(QFont(Schriftart));
     f.setPixelSize(static_cast<int>(std::lround(punkt * 96.0 / 72.0)));
     f.setBold(fett);
@@ -225,7 +218,12 @@ QLabel* farbigesLabel(QWidget* eltern, const QString& name, const QRect& lage, c
 }
 
 QLabel* kopiereLabel(const QLabel* vorlage, const QString& name) {
-    auto* l = new QLabel(vorlage->text(), vorlage->parentWidget());
+    auto* l = new QLabel(vorlage->parentWidget());
+    // The name before the caption: a caption would announce a name without it.
+    if (!vorlage->accessibleName().isEmpty()) {
+        l->setAccessibleName(vorlage->accessibleName());
+    }
+    l->setText(vorlage->text());
     l->setObjectName(name);
     l->hide();
     l->setGeometry(vorlage->geometry());

@@ -22,21 +22,27 @@ QRect twRect(int links, int oben, int breite, int höhe);
 // the game's colour table gives it.
 QColor PaletteFarbe(int n);
 
-// A colour of the system's (light) palette, such as the button face.
+// A colour of the application's palette, such as the button face: the light
+// one once the look is set up.
 QColor Systemfarbe(QPalette::ColorRole rolle);
+
+// The program's look, set up by start-up once the application exists and
+// before its first window: the pictures, the light colours and the named face
+// below, and an event filter that puts both back whenever a platform theme
+// gives its own again (qt6ct once the event loop runs, a desktop when the user
+// switches its scheme). Calling it again does nothing.
+void richteAussehenEin();
 
 // Gives every text of the program the face it names, at the sizes the
 // platform chose: the application's font and the fonts a platform theme gives
 // to single classes such as the menu bar, message boxes or tooltips, so that
-// nothing falls back to the machine's generic sans-serif face. Runs by itself
-// when the first window asks for a font.
+// nothing falls back to the machine's generic sans-serif face.
 void SchriftartÜberall();
 
 // Keeps the light system colours that the game's fixed colours assume,
 // whatever scheme the desktop sets: the Fusion style with its own light
 // palette for the application, for the classes a platform theme colours
-// separately (menu bar, buttons, item views, ...) and for tooltips. Runs by
-// itself when the first window asks for a font, before the fonts are set.
+// separately (menu bar, buttons, item views, ...) and for tooltips.
 void HelleFarbenÜberall();
 
 // The named face at a size in points, given in pixels at 96 dpi so the

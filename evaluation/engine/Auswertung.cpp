@@ -11,9 +11,9 @@
 namespace quorbix {
 
 Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::int16_t Strategie,
-                       Zufall& zufall, unsigned arbeiter)
+                       Zufall& zufall, unsigned workers)
     : lauf_(AnzahlCodes(AnzahlFelder, AnzahlFarben)) {
-    const unsigned n = arbeiter != 0 ? arbeiter : std::max(1U, std::thread::hardware_concurrency());
+    const unsigned n = workers != 0 ? workers : std::max(1U, std::thread::hardware_concurrency());
     const Eröffnung e = Eröffnungsreihen(Strategie, AnzahlFelder, AnzahlFarben);
     if (e.zufällig) {
         zufall.Randomize();
@@ -59,6 +59,16 @@ int Auswertung::NächsterCode() {
         Beenden();
     }
     return züge;
+}
+
+Bilanz::Extreme Auswertung::Übergib(std::uint32_t bis, Bilanz& bilanz) {
+    assert(!beendet_ && bis <= bekannt_);
+    const Bilanz::Extreme neu = bilanz.zähle(lauf_.Züge(), erledigt_, bis);
+    erledigt_ = std::max(erledigt_, bis);
+    if (erledigt_ == lauf_.Züge().size()) {
+        Beenden();
+    }
+    return neu;
 }
 
 void Auswertung::Beenden() {

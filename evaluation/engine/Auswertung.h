@@ -1,7 +1,7 @@
 #pragma once
 // The fast evaluation of a strategy over a whole code space: for every code,
-// in counting order, the number of moves the plain replay (Nachspiel) needs,
-// without replaying every game candidate by candidate. Strategies with fixed
+// in counting order, the number of moves its replayed game needs, without
+// replaying every game candidate by candidate. Strategies with fixed
 // opening rows split the code space by the answers (Teilung); strategy 4's
 // games share nothing and are searched one by one (Ziehung). Either engine
 // runs on worker threads and gives the same moves for every code on any
@@ -31,14 +31,14 @@ class Ziehung;
 // through NächsterCode().
 class Auswertung {
 public:
-    // Prepares a run and starts `arbeiter` workers (0: one per core).
+    // Prepares a run and starts `workers` workers (0: one per core).
     // Strategy 4 seeds `zufall` once from the time of day; the workers draw
     // each code's opening row from it, one at a time and in counting order,
     // so a source set with setzeQuelle is called on a worker thread. Takes
     // all the large working storage here and throws std::bad_alloc if there
     // is not enough; later steps take at most a few kilobytes more.
     Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::int16_t Strategie,
-               Zufall& zufall, unsigned arbeiter = 0);
+               Zufall& zufall, unsigned workers = 0);
     // Stops the workers and waits for them.
     ~Auswertung();
     Auswertung(const Auswertung&) = delete;
@@ -55,13 +55,15 @@ public:
     // Fertig().
     int NächsterCode();
 
+    // Hands out the codes from the next one up to `bis` (at most Bekannt())
+    // at once, counted into `bilanz`, without waiting; returns which
+    // extremes changed.
+    Bilanz::Extreme Übergib(std::uint32_t bis, Bilanz& bilanz);
+
     // Ends the run after the codes handed out so far: the workers stop and
     // what they did beyond is dropped, and the working storage is freed.
     // The move counts of the codes handed out stay.
     void Beenden();
-
-    // The most bytes one block of a run's working storage may take.
-    static inline std::size_t& Speichergrenze = quorbix::Speichergrenze;
 
     // Moves of the codes handed out (later entries may be filled too).
     const Zugliste& Züge() const { return lauf_.Züge(); }

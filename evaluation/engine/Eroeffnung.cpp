@@ -68,16 +68,6 @@ void ZieheZufallsreihe(Reihe& reihe, std::int16_t AnzahlFelder, std::int16_t Anz
     }
 }
 
-bool Weiterzählen(Reihe& code, std::int16_t AnzahlFelder, std::int16_t AnzahlFarben) {
-    for (int p = 1; p <= AnzahlFelder; ++p) {
-        if (++code[p] <= AnzahlFarben) {
-            return true;
-        }
-        code[p] = 1;
-    }
-    return false;
-}
-
 std::uint32_t AnzahlCodes(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben) {
     std::uint32_t n = 1;
     for (int k = 0; k < AnzahlFelder; ++k) {

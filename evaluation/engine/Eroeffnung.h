@@ -3,6 +3,7 @@
 // the codes, shared by the plain replay and the fast evaluation.
 
 #include "rules/Spielstand.h"
+#include "rules/Zaehlfolge.h"
 #include "rules/Zufall.h"
 
 #include <cstdint>
@@ -29,11 +30,6 @@ Eröffnung Eröffnungsreihen(std::int16_t Strategie, std::int16_t AnzahlFelder,
 // Strategy 4's row for the next code: one draw per field, fields 1..n.
 void ZieheZufallsreihe(Reihe& reihe, std::int16_t AnzahlFelder, std::int16_t AnzahlFarben,
                        Zufall& zufall);
-
-// One step of the fast engines to the next code in counting order (field 1
-// changes fastest, digits 1..AnzahlFarben). Returns false if `code` was the
-// last code; it then wraps to the first.
-bool Weiterzählen(Reihe& code, std::int16_t AnzahlFelder, std::int16_t AnzahlFarben);
 
 // AnzahlFarben to the power AnzahlFelder.
 std::uint32_t AnzahlCodes(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben);

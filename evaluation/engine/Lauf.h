@@ -39,20 +39,20 @@ public:
     }
 
     // Takes shared work: waits until `ready()` holds, then returns what
-    // `take()` returns; both run under the lock. False, without take(), once
-    // the run stopped.
-    template <class Ready, class Take> bool take(Ready ready, Take take) {
+    // `taking()` returns; both run under the lock. False, without taking(),
+    // once the run stopped.
+    template <class Ready, class Taking> bool take(Ready ready, Taking taking) {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return stop_.load() || ready(); });
-        return !stop_.load() && take();
+        return !stop_.load() && taking();
     }
 
-    // Hands work back: runs `put()` under the lock, then wakes everyone who
-    // waits, workers for work and the reader for codes.
-    template <class Put> void put(Put put) {
+    // Hands work back: runs `putting()` under the lock, then wakes everyone
+    // who waits, workers for work and the reader for codes.
+    template <class Putting> void put(Putting putting) {
         {
             const std::lock_guard lock(mutex_);
-            put();
+            putting();
         }
         changed_.notify_all();
     }

@@ -1,6 +1,7 @@
 #include "evaluation/engine/Teilung.h"
 
 #include "evaluation/engine/Symbolzahlen.h"
+#include "rules/Zaehlfolge.h"
 
 #include <algorithm>
 #include <bit>
@@ -22,27 +23,31 @@ inline unsigned antwortNummer(unsigned schwarz, unsigned gesamt) {
 
 Teilung::Teilung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Eröffnung& e,
                  Lauf& lauf, unsigned workers)
-    : lauf(lauf), felder(AnzahlFelder), farben(static_cast<Kurz>(AnzahlFarben)),
-      anzahlCodes(AnzahlCodes(AnzahlFelder, AnzahlFarben)), codes(anzahlCodes),
-      spareEach(anzahlCodes / SpareDivisor / workers), spare(std::size_t{spareEach} * workers),
-      workers(workers), wurzel(workers) {
+    : lauf_(lauf), felder_(AnzahlFelder), farben_(static_cast<Kurz>(AnzahlFarben)),
+      anzahlCodes_(AnzahlCodes(AnzahlFelder, AnzahlFarben)), codes_(anzahlCodes_),
+      spareEach_(anzahlCodes_ / SpareDivisor / workers), spare_(std::size_t{spareEach_} * workers),
+      workers_(workers), wurzel_(workers) {
     // Waiting parts are disjoint and larger than Klein, but for the first
     // split's: taken now, the heap never needs memory in the middle of a run.
-    heap.reserve(anzahlCodes / (Klein + 1) + 1 + Antworten);
+    heap_.reserve(anzahlCodes_ / (Klein + 1) + 1 + Antworten);
     for (const Reihe& r : e.Reihen) {
-        Zug z;
-        for (int k = felder; k >= 1; --k) {
+        Tipp t;
+        for (int k = felder_; k >= 1; --k) {
             const bool symbol = r[k] >= 1 && r[k] <= MaxFarben;
-            z.code = (z.code << 3) | (symbol ? static_cast<Kurz>(r[k] - 1) : 0);
-            z.fremd = (z.fremd << 3) | (symbol ? 0 : 1);
+            t.code = (t.code << 3) | (symbol ? static_cast<Kurz>(r[k] - 1) : 0);
+            t.fremd = (t.fremd << 3) | (symbol ? 0 : 1);
         }
-        z.anzahlen = Symbolzahlen(r, felder);
-        öffnung.push_back(z);
+        t.anzahlen = Symbolzahlen(r, felder_);
+        öffnung_.push_back(t);
     }
+    legeHälftenAn();
+}
+
+void Teilung::legeHälftenAn() {
     std::uint32_t stelle = 1;
-    for (int h = 0; h < 2; ++h) {
-        Hälfte& hälfte = hälften[static_cast<std::size_t>(h)];
-        const int da = std::clamp(felder - 4 * h, 0, 4); // fields in this half
+    for (unsigned h = 0; h < 2; ++h) {
+        Hälfte& hälfte = hälften_[h];
+        const int da = std::clamp(felder_ - 4 * static_cast<int>(h), 0, 4); // fields in this half
         for (std::uint32_t x = 0; x < 4096; ++x) {
             std::uint32_t s = 1;
             for (int k = 0; k < da; ++k) {
@@ -50,82 +55,91 @@ Teilung::Teilung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, const Er�
                 hälfte.anzahlen[x] += std::uint64_t{1} << (8 * d);
                 hälfte.nummer[x] += d * stelle * s;
                 hälfte.gleich[x] += d == 0 ? 1 : 0;
-                s *= farben;
+                s *= farben_;
             }
         }
-        for (int k = 0; k < da; ++k) {
-            stelle *= farben;
+        Reihe r{};
+        std::fill(r.begin() + 1, r.begin() + 1 + da, std::int16_t{1});
+        std::uint32_t n = 0;
+        do {
+            Kurz c = 0;
+            for (int k = da; k >= 1; --k) {
+                c = (c << 3) | static_cast<Kurz>(r[k] - 1);
+            }
+            hälfte.folge[n++] = c << (12 * h);
+        } while (Weiterzählen(r, da, static_cast<int>(farben_)));
+        if (h == 0) {
+            untereCodes_ = n;
         }
+        stelle *= n;
     }
 }
 
 // The helpers of the splitting are inline: its inner loops run them once
 // per code and move.
 
-inline Teilung::Kurz Teilung::verdichtet(const Reihe& reihe) const {
-    Kurz c = 0;
-    for (int k = felder; k >= 1; --k) {
-        c = (c << 3) | static_cast<Kurz>(reihe[k] - 1);
-    }
-    return c;
-}
-
 inline std::uint64_t Teilung::anzahlen(Kurz c) const {
-    return hälften[0].anzahlen[c & 0xFFF] + hälften[1].anzahlen[(c >> 12) & 0xFFF];
+    return hälften_[0].anzahlen[c & 0xFFF] + hälften_[1].anzahlen[(c >> 12) & 0xFFF];
 }
 
 inline std::uint32_t Teilung::nummer(Kurz c) const {
-    return hälften[0].nummer[c & 0xFFF] + hälften[1].nummer[(c >> 12) & 0xFFF];
+    return hälften_[0].nummer[c & 0xFFF] + hälften_[1].nummer[(c >> 12) & 0xFFF];
 }
 
-// The next code in counting order; not after the last.
-inline Teilung::Kurz Teilung::weiter(Kurz c) const {
-    for (int k = 0; k < felder; ++k) {
-        const int stelle = 3 * k;
-        if (((c >> stelle) & 7) + 1 < farben) {
-            return c + (Kurz{1} << stelle);
+inline unsigned Teilung::antwort(Kurz c, const Tipp& tipp) const {
+    const Kurz x = (c ^ tipp.code) | tipp.fremd;
+    const unsigned schwarz = hälften_[0].gleich[x & 0xFFF] + hälften_[1].gleich[x >> 12];
+    return antwortNummer(schwarz, gemeinsame(anzahlen(c), tipp.anzahlen));
+}
+
+// Codes number `von` to `bis` - 1 in counting order, packed: je(c) for each,
+// until the run stops.
+template <class Je>
+inline void Teilung::durchlaufe(std::uint32_t von, std::uint32_t bis, Je je) const {
+    std::uint32_t unten = von % untereCodes_;
+    std::uint32_t oben = von / untereCodes_;
+    for (std::uint32_t i = von; i < bis; ++i) {
+        if ((i & StopInterval) == 0 && lauf_.stopped()) {
+            return;
         }
-        c &= ~(Kurz{7} << stelle);
+        je(hälften_[0].folge[unten] | hälften_[1].folge[oben]);
+        if (++unten == untereCodes_) {
+            unten = 0;
+            ++oben;
+        }
     }
-    return c;
-}
-
-inline unsigned Teilung::antwort(Kurz c, const Zug& zug) const {
-    const Kurz x = (c ^ zug.code) | zug.fremd;
-    const unsigned schwarz = hälften[0].gleich[x & 0xFFF] + hälften[1].gleich[x >> 12];
-    return antwortNummer(schwarz, gemeinsame(anzahlen(c), zug.anzahlen));
 }
 
 void Teilung::arbeite(unsigned w) {
     teileWurzel(w);
-    Scratch scratch(&spare[std::size_t{spareEach} * w], spareEach);
+    Scratch scratch(&spare_[std::size_t{spareEach_} * w], spareEach_);
     Teil t;
-    const auto bereit = [&] { return !heap.empty() || active == 0; };
+    const auto bereit = [&] { return !heap_.empty() || active_ == 0; };
     const auto nimm = [&] {
-        if (heap.empty()) {
+        if (heap_.empty()) {
             return false;
         }
-        std::pop_heap(heap.begin(), heap.end(), später);
-        t = heap.back();
-        heap.pop_back();
-        ++active;
+        std::pop_heap(heap_.begin(), heap_.end(), später);
+        t = heap_.back();
+        heap_.pop_back();
+        ++active_;
         return true;
     };
-    while (lauf.take(bereit, nimm)) {
+    while (lauf_.take(bereit, nimm)) {
         if (!erledige(t)) {
             teile(t, scratch);
         }
-        lauf.put([&] {
+        lauf_.put([&] {
             for (const Teil& n : scratch.neu) {
-                heap.push_back(n);
-                std::push_heap(heap.begin(), heap.end(), später);
+                heap_.push_back(n);
+                std::push_heap(heap_.begin(), heap_.end(), später);
             }
-            --active;
+            --active_;
         });
         scratch.neu.clear();
     }
     // The first split may have been all there was to do.
-    lauf.notify();
+    lauf_.notify();
 }
 
 // The whole space played against the first opening row: each worker counts
@@ -133,70 +147,57 @@ void Teilung::arbeite(unsigned w) {
 // answers them again and writes each to where its answer's group begins,
 // after the groups of the slices before it. Groups keep counting order.
 void Teilung::teileWurzel(unsigned w) {
-    const auto von = static_cast<std::uint32_t>(std::uint64_t{anzahlCodes} * w / workers);
-    const auto bis = static_cast<std::uint32_t>(std::uint64_t{anzahlCodes} * (w + 1) / workers);
-    const Zug& zug = öffnung[0];
-    const Kurz erster = verdichtet(
-        CodeNummer(von, static_cast<std::int16_t>(felder), static_cast<std::int16_t>(farben)));
-    std::array<std::uint32_t, Antworten>& ziel = wurzel[w];
-    Kurz c = erster;
-    for (std::uint32_t i = von; i < bis; ++i) {
-        if ((i & StopInterval) == 0 && lauf.stopped()) {
-            break;
-        }
-        ++ziel[antwort(c, zug)];
-        c = weiter(c);
-    }
-    if (!lauf.barrier(workers, [this] { ordneWurzel(); })) {
+    const auto von = static_cast<std::uint32_t>(std::uint64_t{anzahlCodes_} * w / workers_);
+    const auto bis = static_cast<std::uint32_t>(std::uint64_t{anzahlCodes_} * (w + 1) / workers_);
+    const Tipp& tipp = öffnung_[0];
+    std::array<std::uint32_t, Antworten>& ziel = wurzel_[w];
+    durchlaufe(von, bis, [&](Kurz c) { ++ziel[antwort(c, tipp)]; });
+    if (!lauf_.barrier(workers_, [this] { ordneWurzel(); })) {
         return;
     }
-    c = erster;
-    for (std::uint32_t i = von; i < bis && !lauf.stopped(); ++i) {
-        codes[ziel[antwort(c, zug)]++] = c;
-        c = weiter(c);
-    }
-    lauf.barrier(workers, [this] { gibWurzelteile(); });
+    durchlaufe(von, bis, [&](Kurz c) { codes_[ziel[antwort(c, tipp)]++] = c; });
+    lauf_.barrier(workers_, [this] { gibWurzelteile(); });
 }
 
 // Between the first split's phases: the counts become places.
 void Teilung::ordneWurzel() {
     std::uint32_t pos = 0;
     for (unsigned a = 0; a < Antworten; ++a) {
-        wurzelAnfang[a] = pos;
-        for (auto& w : wurzel) {
+        wurzelAnfang_[a] = pos;
+        for (auto& w : wurzel_) {
             const std::uint32_t n = w[a];
             w[a] = pos;
             pos += n;
         }
-        wurzelAnzahl[a] = pos - wurzelAnfang[a];
+        wurzelAnzahl_[a] = pos - wurzelAnfang_[a];
     }
 }
 
 // After the first split: its groups become the first parts.
 void Teilung::gibWurzelteile() {
     for (unsigned a = 0; a < Antworten; ++a) {
-        if (wurzelAnzahl[a] == 0) {
+        if (wurzelAnzahl_[a] == 0) {
             continue;
         }
-        if (a == antwortNummer(static_cast<unsigned>(felder), static_cast<unsigned>(felder))) {
-            lauf.melde(nummer(öffnung[0].code), 1);
+        if (a == antwortNummer(static_cast<unsigned>(felder_), static_cast<unsigned>(felder_))) {
+            lauf_.melde(nummer(öffnung_[0].code), 1);
         } else {
-            heap.push_back(Teil{codes[wurzelAnfang[a]], wurzelAnfang[a], wurzelAnzahl[a], 1});
-            std::push_heap(heap.begin(), heap.end(), später);
+            heap_.push_back(Teil{codes_[wurzelAnfang_[a]], wurzelAnfang_[a], wurzelAnzahl_[a], 1});
+            std::push_heap(heap_.begin(), heap_.end(), später);
         }
     }
 }
 
 // Settles a part whose moves follow without playing: true if done.
 inline bool Teilung::erledige(const Teil& t) {
-    if (t.tiefe < static_cast<int>(öffnung.size()) || t.länge > 2) {
+    if (t.tiefe < static_cast<int>(öffnung_.size()) || t.länge > 2) {
         return false;
     }
     // The first is guessed next; the other is all that is left.
-    lauf.melde(nummer(t.erster), t.tiefe + 1);
+    lauf_.melde(nummer(t.erster), t.tiefe + 1);
     if (t.länge == 2) {
-        const Kurz a = codes[t.anfang] & Maske;
-        lauf.melde(nummer(a == t.erster ? codes[t.anfang + 1] & Maske : a), t.tiefe + 2);
+        const Kurz a = codes_[t.anfang] & Maske;
+        lauf_.melde(nummer(a == t.erster ? codes_[t.anfang + 1] & Maske : a), t.tiefe + 2);
     }
     return true;
 }
@@ -214,68 +215,34 @@ inline void Teilung::behandle(const Teil& t, Scratch& scratch) {
 
 // Plays the part's next guess and splits the rest of it by the answers.
 inline void Teilung::teile(const Teil& t, Scratch& scratch) {
-    if (lauf.stopped()) {
+    if (lauf_.stopped()) {
         return;
     }
-    auto& anzahl = scratch.anzahl;
-    auto& nächster = scratch.nächster;
-    auto& kleinster = scratch.kleinster;
-    const auto räumen = [&] {
-        anzahl.fill(0);
-        kleinster.fill(Keiner);
-    };
-    const Zug zug = t.tiefe < static_cast<int>(öffnung.size())
-                        ? öffnung[static_cast<std::size_t>(t.tiefe)]
-                        : Zug{t.erster, 0, anzahlen(t.erster)};
-    std::array<std::uint64_t, 2> vorhanden{};
-    const std::uint32_t ende = t.anfang + t.länge;
-    for (std::uint32_t i = t.anfang; i < ende; ++i) {
-        if ((i & StopInterval) == 0 && lauf.stopped()) {
-            räumen();
-            return;
-        }
-        const Kurz c = codes[i] & Maske;
-        const unsigned a = antwort(c, zug);
-        codes[i] = c | (Kurz{a} << Antwortstelle);
-        ++anzahl[a];
-        kleinster[a] = std::min(kleinster[a], c);
-        vorhanden[a >> 6] |= std::uint64_t{1} << (a & 63);
-    }
-    // The answers that occurred, in ascending order, and where their
-    // groups begin.
-    std::array<std::uint8_t, Antworten> liste;
-    std::array<std::uint32_t, Antworten + 1> anfang;
-    unsigned n = 0;
-    std::uint32_t pos = 0;
-    for (unsigned w = 0; w < 2; ++w) {
-        for (std::uint64_t bits = vorhanden[w]; bits != 0; bits &= bits - 1) {
-            const unsigned a = 64 * w + static_cast<unsigned>(std::countr_zero(bits));
-            liste[n] = static_cast<std::uint8_t>(a);
-            anfang[n] = t.anfang + pos;
-            nächster[a] = t.anfang + pos;
-            pos += anzahl[a];
-            ++n;
-        }
-    }
-    anfang[n] = ende;
-    if (n > 1 &&
-        !(t.länge <= scratch.room ? verteile(t, scratch) : gruppiere(liste, anfang, n, nächster))) {
-        räumen();
+    const Tipp tipp = t.tiefe < static_cast<int>(öffnung_.size())
+                          ? öffnung_[static_cast<std::size_t>(t.tiefe)]
+                          : Tipp{t.erster, 0, anzahlen(t.erster)};
+    Gruppen g;
+    if (!beantworte(t, tipp, scratch, g) ||
+        (g.n > 1 &&
+         !(t.länge <= scratch.room ? verteile(t, scratch) : gruppiere(g, scratch.nächster)))) {
+        // Stopped: the scratch is left clean for nobody.
+        scratch.anzahl.fill(0);
+        scratch.kleinster.fill(Keiner);
         return;
     }
     const unsigned gefunden =
-        antwortNummer(static_cast<unsigned>(felder), static_cast<unsigned>(felder));
+        antwortNummer(static_cast<unsigned>(felder_), static_cast<unsigned>(felder_));
     std::array<Teil, Antworten> neue;
     unsigned m = 0;
-    for (unsigned k = 0; k < n; ++k) {
-        const unsigned a = liste[k];
+    for (unsigned k = 0; k < g.n; ++k) {
+        const unsigned a = g.liste[k];
         if (a == gefunden) {
-            lauf.melde(nummer(zug.code), t.tiefe + 1);
+            lauf_.melde(nummer(tipp.code), t.tiefe + 1);
         } else {
-            neue[m++] = Teil{kleinster[a], anfang[k], anzahl[a], t.tiefe + 1};
+            neue[m++] = Teil{scratch.kleinster[a], g.anfang[k], scratch.anzahl[a], t.tiefe + 1};
         }
-        anzahl[a] = 0;
-        kleinster[a] = Keiner;
+        scratch.anzahl[a] = 0;
+        scratch.kleinster[a] = Keiner;
     }
     // The scratch is free again: small parts may be split right away.
     for (unsigned k = 0; k < m; ++k) {
@@ -283,55 +250,85 @@ inline void Teilung::teile(const Teil& t, Scratch& scratch) {
     }
 }
 
-// Moves the part's codes to their answers' groups in the worker's share
-// of `spare`, and back. False if the run stopped meanwhile.
-inline bool Teilung::verteile(const Teil& t, Scratch& scratch) {
-    auto& nächster = scratch.nächster;
-    for (std::uint32_t i = t.anfang; i < t.anfang + t.länge; ++i) {
-        if ((i & StopInterval) == 0 && lauf.stopped()) {
+// Counts the answer of every code of the part to the guess, keeps it above
+// the code, and finds the groups: which answers occurred, how often, their
+// smallest code and where each group begins. False if the run stopped.
+inline bool Teilung::beantworte(const Teil& t, const Tipp& tipp, Scratch& scratch, Gruppen& g) {
+    std::array<std::uint64_t, 2> vorhanden{};
+    const std::uint32_t ende = t.anfang + t.länge;
+    for (std::uint32_t i = t.anfang; i < ende; ++i) {
+        if ((i & StopInterval) == 0 && lauf_.stopped()) {
             return false;
         }
-        const Kurz c = codes[i];
-        scratch.spare[nächster[c >> Antwortstelle]++ - t.anfang] = c;
+        const Kurz c = codes_[i] & Maske;
+        const unsigned a = antwort(c, tipp);
+        codes_[i] = c | (Kurz{a} << Antwortstelle);
+        ++scratch.anzahl[a];
+        scratch.kleinster[a] = std::min(scratch.kleinster[a], c);
+        vorhanden[a >> 6] |= std::uint64_t{1} << (a & 63);
     }
-    std::copy(scratch.spare, scratch.spare + t.länge, &codes[t.anfang]);
+    std::uint32_t pos = t.anfang;
+    for (unsigned w = 0; w < 2; ++w) {
+        for (std::uint64_t bits = vorhanden[w]; bits != 0; bits &= bits - 1) {
+            const unsigned a = 64 * w + static_cast<unsigned>(std::countr_zero(bits));
+            g.liste[g.n] = static_cast<std::uint8_t>(a);
+            g.anfang[g.n] = pos;
+            scratch.nächster[a] = pos;
+            pos += scratch.anzahl[a];
+            ++g.n;
+        }
+    }
+    g.anfang[g.n] = ende;
     return true;
 }
 
-// Moves every code of the range to its answer's group, in place: a code
-// out of place is carried to the next free place of its group, taking up
-// the code found there, until one for the place it started from turns
-// up. `nächster` holds where each group's free places begin. False if
-// the run stopped meanwhile.
-inline bool Teilung::gruppiere(const std::array<std::uint8_t, Antworten>& liste,
-                               const std::array<std::uint32_t, Antworten + 1>& anfang, unsigned n,
-                               std::array<std::uint32_t, Antworten>& nächster) {
+// Moves the part's codes to their answers' groups in the worker's share
+// of `spare_`, and back. False if the run stopped meanwhile.
+inline bool Teilung::verteile(const Teil& t, Scratch& scratch) {
+    auto& nächster = scratch.nächster;
+    for (std::uint32_t i = t.anfang; i < t.anfang + t.länge; ++i) {
+        if ((i & StopInterval) == 0 && lauf_.stopped()) {
+            return false;
+        }
+        const Kurz c = codes_[i];
+        scratch.spare[nächster[c >> Antwortstelle]++ - t.anfang] = c;
+    }
+    std::copy(scratch.spare, scratch.spare + t.länge, &codes_[t.anfang]);
+    return true;
+}
+
+// Moves every code of the part to its answer's group, in place: a code out
+// of place is carried to the next free place of its group, taking up the
+// code found there, until one for the place it started from turns up.
+// `nächster` holds where each group's free places begin. False if the run
+// stopped meanwhile.
+inline bool Teilung::gruppiere(const Gruppen& g, std::array<std::uint32_t, Antworten>& nächster) {
     std::uint32_t bewegt = 0;
     // Once all groups but the last are filled, the last is too.
-    for (unsigned k = 0; k + 1 < n; ++k) {
-        const unsigned a = liste[k];
-        while (nächster[a] < anfang[k + 1]) {
+    for (unsigned k = 0; k + 1 < g.n; ++k) {
+        const unsigned a = g.liste[k];
+        while (nächster[a] < g.anfang[k + 1]) {
             const std::uint32_t i = nächster[a]++;
-            Kurz c = codes[i];
+            Kurz c = codes_[i];
             unsigned b = c >> Antwortstelle;
             if (b == a) {
                 continue;
             }
             if (++bewegt > StopInterval) {
-                if (lauf.stopped()) {
+                if (lauf_.stopped()) {
                     return false;
                 }
                 bewegt = 0;
             }
             do {
                 std::uint32_t j = nächster[b]++;
-                while ((codes[j] >> Antwortstelle) == b) {
+                while ((codes_[j] >> Antwortstelle) == b) {
                     j = nächster[b]++;
                 }
-                std::swap(c, codes[j]);
+                std::swap(c, codes_[j]);
                 b = c >> Antwortstelle;
             } while (b != a);
-            codes[i] = c;
+            codes_[i] = c;
         }
     }
     return true;

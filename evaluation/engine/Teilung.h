@@ -69,7 +69,7 @@ private:
     // until the worker hands them to the heap.
     struct Scratch {
         Scratch(Kurz* s, std::uint32_t r) : spare(s), room(r) { kleinster.fill(Keiner); }
-        // The worker's share of `spare`: a part that fits is regrouped
+        // The worker's share of `spare_`: a part that fits is regrouped
         // through it, which is faster than in place.
         Kurz* spare;
         std::uint32_t room;
@@ -79,29 +79,40 @@ private:
         std::vector<Teil> neu;
     };
 
+    // The answers a part got, in ascending order, and where their groups
+    // begin; anfang[n] is the part's end.
+    struct Gruppen {
+        std::array<std::uint8_t, Antworten> liste;
+        std::array<std::uint32_t, Antworten + 1> anfang;
+        unsigned n = 0;
+    };
+
     // Per half of a code (four fields, twelve bits): its symbol counts (one
     // byte per symbol), its code number's share, and for the difference of
     // two codes the fields where they agree. Fields beyond the code's count
-    // nothing.
+    // nothing. `folge` holds the half's values in counting order, packed and
+    // in place: code number i is folge[i % n] of the lower half with
+    // folge[i / n] of the upper one, n being the lower half's count.
     struct Hälfte {
         std::array<std::uint64_t, 4096> anzahlen{};
         std::array<std::uint32_t, 4096> nummer{};
         std::array<std::uint8_t, 4096> gleich{};
+        std::array<Kurz, 4096> folge{};
     };
 
     // A guess: an opening row may hold values that match no symbol; their
     // fields are marked in `fremd` and never agree.
-    struct Zug {
+    struct Tipp {
         Kurz code = 0;
         Kurz fremd = 0;
         std::uint64_t anzahlen = 0;
     };
 
-    Kurz verdichtet(const Reihe& reihe) const;
+    void legeHälftenAn();
     std::uint64_t anzahlen(Kurz c) const;
     std::uint32_t nummer(Kurz c) const;
-    Kurz weiter(Kurz c) const;
-    unsigned antwort(Kurz c, const Zug& zug) const;
+    unsigned antwort(Kurz c, const Tipp& tipp) const;
+    template <class Je> void durchlaufe(std::uint32_t von, std::uint32_t bis, Je je) const;
     static bool später(const Teil& a, const Teil& b) { return a.erster > b.erster; }
 
     void teileWurzel(unsigned w);
@@ -110,31 +121,31 @@ private:
     bool erledige(const Teil& t);
     void behandle(const Teil& t, Scratch& scratch);
     void teile(const Teil& t, Scratch& scratch);
+    bool beantworte(const Teil& t, const Tipp& tipp, Scratch& scratch, Gruppen& g);
     bool verteile(const Teil& t, Scratch& scratch);
-    bool gruppiere(const std::array<std::uint8_t, Antworten>& liste,
-                   const std::array<std::uint32_t, Antworten + 1>& anfang, unsigned n,
-                   std::array<std::uint32_t, Antworten>& nächster);
+    bool gruppiere(const Gruppen& g, std::array<std::uint32_t, Antworten>& nächster);
 
-    Lauf& lauf;
-    int felder;
-    Kurz farben;
-    std::uint32_t anzahlCodes;
-    std::vector<Zug> öffnung;
-    std::array<Hälfte, 2> hälften;
-    Buffer<Kurz> codes;
+    Lauf& lauf_;
+    int felder_;
+    Kurz farben_;
+    std::uint32_t anzahlCodes_;
+    std::uint32_t untereCodes_ = 1; // values of the lower half
+    std::vector<Tipp> öffnung_;
+    std::array<Hälfte, 2> hälften_;
+    Buffer<Kurz> codes_;
     // Splitting moves a part out to here and back when it fits a worker's
     // share; parts beyond that are regrouped in place. A small share
     // suffices: few codes are in parts that large.
     static constexpr std::uint32_t SpareDivisor = 8;
-    std::uint32_t spareEach;
-    Buffer<Kurz> spare;
-    std::vector<Teil> heap; // under the run's lock, like `active`
-    unsigned active = 0;    // workers splitting a part taken from the heap
+    std::uint32_t spareEach_;
+    Buffer<Kurz> spare_;
+    std::vector<Teil> heap_; // under the run's lock, like `active_`
+    unsigned active_ = 0;    // workers splitting a part taken from the heap
     // The first split: per worker, how many of its codes got each answer,
     // then where they go.
-    unsigned workers;
-    std::vector<std::array<std::uint32_t, Antworten>> wurzel;
-    std::array<std::uint32_t, Antworten> wurzelAnfang{}, wurzelAnzahl{};
+    unsigned workers_;
+    std::vector<std::array<std::uint32_t, Antworten>> wurzel_;
+    std::array<std::uint32_t, Antworten> wurzelAnfang_{}, wurzelAnzahl_{};
 };
 
 } // namespace quorbix

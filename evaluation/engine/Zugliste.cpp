@@ -6,11 +6,7 @@ namespace quorbix {
 
 Zugliste::Zugliste(std::uint32_t anzahl) : werte_(allowed(anzahl)) {}
 
-int Zugliste::operator[](std::uint32_t nummer) const {
-    const std::uint8_t w = werte_[nummer].load(std::memory_order_acquire);
-    if (w != Groß) {
-        return w;
-    }
+int Zugliste::großer(std::uint32_t nummer) const {
     const std::lock_guard lock(mutex_);
     return groß_.at(nummer);
 }
@@ -27,19 +23,14 @@ void Zugliste::setze(std::uint32_t nummer, int züge) {
     }
 }
 
-unsigned Bilanz::zähle(int züge) {
-    unsigned geändert = 0;
-    if (Codes == 0 || züge < Minimum) {
-        Minimum = züge;
-        geändert |= 1U;
+Bilanz::Extreme Bilanz::zähle(const Zugliste& züge, std::uint32_t von, std::uint32_t bis) {
+    Extreme neu;
+    for (std::uint32_t i = von; i < bis; ++i) {
+        const Extreme e = zähle(züge[i]);
+        neu.Minimum = neu.Minimum || e.Minimum;
+        neu.Maximum = neu.Maximum || e.Maximum;
     }
-    if (Codes == 0 || züge > Maximum) {
-        Maximum = züge;
-        geändert |= 2U;
-    }
-    Summe += züge;
-    ++Codes;
-    return geändert;
+    return neu;
 }
 
 std::int64_t Bilanz::MittelZehntel() const {

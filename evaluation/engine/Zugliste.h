@@ -22,7 +22,10 @@ public:
     Zugliste& operator=(const Zugliste&) = delete;
 
     std::uint32_t size() const { return static_cast<std::uint32_t>(werte_.size()); }
-    int operator[](std::uint32_t nummer) const;
+    int operator[](std::uint32_t nummer) const {
+        const std::uint8_t w = werte_[nummer].load(std::memory_order_acquire);
+        return w != Groß ? w : großer(nummer);
+    }
     bool bekannt(std::uint32_t nummer) const {
         return werte_[nummer].load(std::memory_order_acquire) != 0;
     }
@@ -30,6 +33,7 @@ public:
 
 private:
     static constexpr std::uint8_t Groß = 255;
+    int großer(std::uint32_t nummer) const;
     std::vector<std::atomic<std::uint8_t>> werte_;
     mutable std::mutex mutex_; // guards groß_
     std::unordered_map<std::uint32_t, int> groß_;
@@ -42,8 +46,21 @@ struct Bilanz {
     int Minimum = 0;
     int Maximum = 0;
 
-    // Returns which extremes changed: bit 0 the minimum, bit 1 the maximum.
-    unsigned zähle(int züge);
+    // Which extremes a count changed.
+    struct Extreme {
+        bool Minimum = false;
+        bool Maximum = false;
+    };
+    Extreme zähle(int züge) {
+        const Extreme neu{Codes == 0 || züge < Minimum, Codes == 0 || züge > Maximum};
+        Minimum = neu.Minimum ? züge : Minimum;
+        Maximum = neu.Maximum ? züge : Maximum;
+        Summe += züge;
+        ++Codes;
+        return neu;
+    }
+    // Counts the codes `von` to `bis` - 1 of `züge`, all known.
+    Extreme zähle(const Zugliste& züge, std::uint32_t von, std::uint32_t bis);
     // The average in tenths of a move, rounded half to even; 0 without codes.
     std::int64_t MittelZehntel() const;
 };

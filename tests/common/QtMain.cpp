@@ -1,4 +1,6 @@
 // main() of the test programs that need widgets: one QApplication for all tests.
+#include "ui/Steuerelemente.h"
+
 #include <QApplication>
 #include <gmock/gmock.h>
 
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    ui::richteAussehenEin(); // as the program's start-up does
     ::testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }

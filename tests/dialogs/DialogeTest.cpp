@@ -24,20 +24,25 @@ QString sichtbar(const QWidget& w, const char* n) {
 struct Wahl {
     const char* klicks; // upd1, upd2: clicks on the upper (+) or lower (-) arrow
     Qt::Key taste;      // then typed on upd1; none: the close box, unless OK was clicked
-    const char* spiel;  // guesser, pegs, fields, symbols, main button, first legend cell
+    const char* spiel;  // the game laid out next
 };
 
 TEST(Einstellungen, eachWayOfClosingStartsTheChosenGameWhichTheNextOpeningShows) {
     const Wahl wahlen[] = {
-        {"optComputer optZahlen upd1+9 upd2-9 cmdOkay", {}, "C Z 8 1 Start 1"},
-        {"upd1-9 upd2+9", Qt::Key_Return, "C Z 1 8 Start 1"},
-        {"optMensch upd1+2 upd2-3", Qt::Key_Escape, "M Z 3 5 Weiter 1"},
-        {"optFarben", {}, "M F 3 5 Weiter "},
+        {"optComputer optZahlen upd1+9 upd2-9 cmdOkay",
+         {},
+         "Computer rät Zahlen: 8 Felder, 1 Symbole, Start, Legende 1"},
+        {"upd1-9 upd2+9", Qt::Key_Return,
+         "Computer rät Zahlen: 1 Felder, 8 Symbole, Start, Legende 1"},
+        {"optMensch upd1+2 upd2-3", Qt::Key_Escape,
+         "Mensch rät Zahlen: 3 Felder, 5 Symbole, Weiter, Legende 1"},
+        {"optFarben", {}, "Mensch rät Farben: 3 Felder, 5 Symbole, Weiter, Legende "},
     };
     frmQuorbix w;
     w.Start();
     for (const Wahl& wahl : wahlen) {
         const auto wähle = [&](QWidget* d) {
+            EXPECT_TRUE(kind(&w, "lblKomb1(0)")->isHidden()) << "the board is cleared beneath";
             for (const QString& klick : QString::fromUtf8(wahl.klicks).split(QLatin1Char(' '))) {
                 const QString name = klick.section(QRegularExpression("[+-]"), 0, 0);
                 const int n = name == klick ? 1 : klick.mid(name.size()).toInt();
@@ -51,9 +56,10 @@ TEST(Einstellungen, eachWayOfClosingStartsTheChosenGameWhichTheNextOpeningShows)
         EXPECT_EQ(testhilfe::beiModal(öffne, wähle), 1);
         const auto text = [&](const char* n) { return kind(&w, n)->property("text").toString(); };
         const QString spiel =
-            QString("%1 %2 %3 %4 %5 %6")
-                .arg(w.Mensch() ? "M" : "C", w.Farben() ? "F" : "Z", sichtbar(w, "lblMen"),
-                     sichtbar(w, "lblComp"), text("cmdFertig(0)"), text("lblComp(0)"));
+            QString("%1 rät %2: %3 Felder, %4 Symbole, %5, Legende %6")
+                .arg(w.Mensch() ? "Mensch" : "Computer", w.Farben() ? "Farben" : "Zahlen",
+                     sichtbar(w, "lblMen"), sichtbar(w, "lblComp"), text("cmdFertig(0)"),
+                     text("lblComp(0)"));
         EXPECT_EQ(spiel.toStdString(), wahl.spiel);
     }
 }

@@ -4,6 +4,7 @@
 
 #include "common/Spiel.h"
 #include "common/Modal.h"
+#include "mainwindow/Symbol.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -62,13 +63,17 @@ protected:
             },
             dahinter);
     }
-    // The buttons that act, "1" for each: cmdFertig(0) to cmdFertig(6).
+    // The buttons that act, by short names of cmdFertig(0) to cmdFertig(6).
     QString knöpfe() const {
-        QString s;
+        const char* namen[] = {"Weiter", "Richtig", "Neu",          "Hilfe",
+                               "Zurück", "Stop",    "Einstellungen"};
+        QStringList aktiv;
         for (int i = 0; i < 7; ++i) {
-            s += knopf(i)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            if (knopf(i)->isEnabled()) {
+                aktiv << QString::fromUtf8(namen[i]);
+            }
         }
-        return s;
+        return aktiv.join(QLatin1Char(' ')) + QLatin1Char(';');
     }
     // Visible answer pegs; of one kind, or both.
     int pins(const QString& art = QString()) const {
@@ -82,19 +87,21 @@ protected:
         }
         return n;
     }
-    // Move `zug` as the board shows it: each cell's digits, or the symbol of
-    // its colour (0: an empty cell).
+    // Move `zug` as the board shows it (0: the solution row): each cell's
+    // digits, or the symbol its colour stands for (0: none, an empty cell).
+    // That the colours are right is for the pictures to say.
     QString zeile(int zug) const {
-        static const QList<QColor> symbole{
-            Qt::white, QColor(255, 0, 0),   QColor(0, 0, 128),   QColor(0, 255, 0),
-            Qt::black, QColor(255, 255, 0), QColor(128, 128, 0), QColor(128, 0, 128)};
         QString z;
-        for (int f = 0; f < stand().AnzahlFelder; ++f) {
-            QLabel* zelle = finde(QStringLiteral("lblVersuch(%1)").arg(f * 14 + zug - 1));
-            z +=
-                zelle->text().isEmpty()
-                    ? QString::number(symbole.indexOf(zelle->palette().color(QPalette::Window)) + 1)
-                    : zelle->text();
+        for (int f = 0; f < stand().AnzahlFelder(); ++f) {
+            QLabel* zelle =
+                finde(zug == 0 ? QStringLiteral("lblKomb1(%1)").arg(f)
+                               : QStringLiteral("lblVersuch(%1)").arg(f * 14 + zug - 1));
+            int symbol = quorbix::MaxFarben;
+            while (symbol > 0 &&
+                   Symbolfarbe(symbol, stand()) != zelle->palette().color(QPalette::Window)) {
+                --symbol;
+            }
+            z += zelle->text().isEmpty() ? QString::number(symbol) : zelle->text();
         }
         return z;
     }
@@ -148,14 +155,14 @@ TEST_F(Fenster, humanGameIsScoredOnTheBoardAndRatedWhenSolved) {
     EXPECT_EQ(pins(), 0) << "the first press only shows move 1";
     gibEin({1, 3, 2, 4}); // changed before it is scored
     EXPECT_TRUE(klick(0).isEmpty());
-    EXPECT_EQ(stand().Kombination[1][2], 3);
+    EXPECT_EQ(stand().Kombination()[1][2], 3);
     EXPECT_EQ(pins(), 4);
     EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text(), QStringLiteral("2"));
     EXPECT_EQ(finde(QStringLiteral("texLösung"))->text(), QStringLiteral("Dein 2. Versuch !"));
     gibEin({1, 2, 3, 4});
     EXPECT_EQ(klick(0, lösung),
               QStringList{"Unglaublich gut ! | 1#ffffff 2#ffffff 3#ffffff 4#ffffff "});
-    EXPECT_EQ(stand().Zug, 0);
+    EXPECT_EQ(stand().Zug(), 0);
     EXPECT_EQ(pins(), 0);
     EXPECT_EQ(klick(0), QStringList());
     EXPECT_EQ(klick(1, lösung), // later draws: 6
@@ -179,8 +186,8 @@ TEST_F(Fenster, aStopAtAnyMoveAndWeiterGuessAsWithoutTheStop) {
             }
             QTimer stopp; // once the search has taken its first slice
             stopp.callOnTimeout([&] {
-                if (fenster->SucheLäuft() && stand().Suchschritte > 1) {
-                    EXPECT_EQ(stand().Suchschritte % 99, 0) << "a slice is 99 steps";
+                if (fenster->SucheLäuft() && stand().Suchschritte() > 1) {
+                    EXPECT_EQ(stand().Suchschritte() % 99, 0) << "a slice is 99 steps";
                     stopp.stop();
                     QTest::mouseClick(knopf(5), Qt::LeftButton);
                 }
@@ -194,8 +201,8 @@ TEST_F(Fenster, aStopAtAnyMoveAndWeiterGuessAsWithoutTheStop) {
                 stelle(QStringLiteral("updWeiß"), 1); // the answer given stays
                 EXPECT_TRUE(klick(0).isEmpty()) << "Weiter after the Stop";
             }
-            züge << zeile(stand().Zug) +
-                        QStringLiteral(" after %1 steps").arg(stand().Suchschritte);
+            züge << zeile(stand().Zug()) +
+                        QStringLiteral(" after %1 steps").arg(stand().Suchschritte());
         }
         return std::make_pair(züge, gestoppt);
     };
@@ -205,28 +212,13 @@ TEST_F(Fenster, aStopAtAnyMoveAndWeiterGuessAsWithoutTheStop) {
     EXPECT_GE(gestoppt, 3) << "stopped at too few moves";
 }
 
-TEST_F(Fenster, hilfeCountsAgainstThePlayersCodeAndTheSearchGoesOnFromItsCandidate) {
-    for (const bool farbig : {true, false}) {
-        starte(false, 6, {1, 2, 3, 4}, farbig);
-        gibEin({1, 2, 3, 3});
-        EXPECT_TRUE(klick(0).isEmpty());
-        EXPECT_TRUE(klick(3).isEmpty());
-        EXPECT_EQ(finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value"), 3);
-        EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text(), QStringLiteral("3"));
-        EXPECT_EQ(finde(QStringLiteral("lblWeiß"))->text(), QStringLiteral("0"));
-        EXPECT_TRUE(klick(0).isEmpty());
-        // The first code that 1 2 3 4 answers with 3 black and no white.
-        EXPECT_EQ(zeile(2), QStringLiteral("1231"));
-    }
-}
-
 TEST_F(Fenster, zugZurückTakesTheGuessBackButKeepsItAfterAStop) {
     starte(false, 6, {1, 2, 3, 4});
     ASSERT_TRUE(klick(0).isEmpty());
     ASSERT_TRUE(klick(0).isEmpty()); // 0/0: 5 5 5 5
     ASSERT_EQ(zeile(2), QStringLiteral("5555"));
     EXPECT_TRUE(klick(4).isEmpty()); // takes guess 2 back
-    EXPECT_EQ(stand().Zug, 1);
+    EXPECT_EQ(stand().Zug(), 1);
     EXPECT_EQ(zeile(2), QStringLiteral("0000"));
     EXPECT_FALSE(knopf(4)->isEnabled());
 
@@ -235,7 +227,7 @@ TEST_F(Fenster, zugZurückTakesTheGuessBackButKeepsItAfterAStop) {
     EXPECT_EQ(finde(QStringLiteral("Zugfeld"))->text(), QStringLiteral("Unterbrechung !"));
     EXPECT_EQ(pins(), 8);
     EXPECT_TRUE(klick(4).isEmpty());
-    EXPECT_EQ(stand().Zug, 2);
+    EXPECT_EQ(stand().Zug(), 2);
     EXPECT_EQ(zeile(2), QStringLiteral("22222222")) << "the guess stays after a Stop";
     EXPECT_EQ(pins(), 0) << "its answer is reopened";
     EXPECT_EQ(finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value"), 7);
@@ -243,29 +235,37 @@ TEST_F(Fenster, zugZurückTakesTheGuessBackButKeepsItAfterAStop) {
 }
 
 // At the win message the board shows the winning answer once, whichever
-// button gave it.
-TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnce) {
+// button gave it, and the solution row the player's code.
+TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnceBesideThePlayersCode) {
     const struct {
         const char* fall;
         int knopf;
         bool gestoppt;
     } fälle[] = {{"Weiter, all black", 0, false},
-                 {"Alle richtig", 1, false},
+                 {"Alle richtig, the arrows at 7 and 1", 1, false},
                  {"Alle richtig after a Stop", 1, true}};
     for (const auto& f : fälle) {
-        langeSuche();
+        starte(false, 8, Code(8, 1));
+        gibEin(Code(8, 3));
+        ASSERT_TRUE(klick(0).isEmpty());
+        stelle(QStringLiteral("updSchw"), 7);
+        stelle(QStringLiteral("updWeiß"), 1);
         if (f.gestoppt) {
             währendSuche([&] { QTest::mouseClick(knopf(5), Qt::LeftButton); });
         }
-        stelle(QStringLiteral("updSchw"), 8);
-        const auto stifte = [this] {
-            return QStringLiteral("%1 %2")
+        if (f.knopf == 0) {
+            stelle(QStringLiteral("updSchw"), 8);
+        }
+        const auto brett = [this] {
+            return QStringLiteral("%1 %2 %3")
                 .arg(pins(QStringLiteral("lblSchwarz")))
-                .arg(pins(QStringLiteral("lblWeiße")));
+                .arg(pins(QStringLiteral("lblWeiße")))
+                .arg(zeile(0));
         };
-        EXPECT_EQ(klick(f.knopf, stifte), QStringList{QStringLiteral("Bin ich nicht gut ? | 8 0")})
+        EXPECT_EQ(klick(f.knopf, brett),
+                  QStringList{QStringLiteral("Bin ich nicht gut ? | 8 0 33333333")})
             << f.fall;
-        EXPECT_EQ(stand().Zug, 0) << f.fall;
+        EXPECT_EQ(stand().Zug(), 0) << f.fall;
     }
 }
 
@@ -274,26 +274,26 @@ TEST_F(Fenster, theComputersWinningAnswerIsDrawnOnce) {
 TEST_F(Fenster, theButtonsOfASearchEndedByAMessageAreBackBeforeIt) {
     langeSuche(2); // no code agrees with move 2's answer
     EXPECT_EQ(klick(0, [this] { return knöpfe(); }),
-              QStringList{QStringLiteral("Die Angaben sind falsch !  | 1111100")});
-    // The guess after move 14 would be a fifteenth.
-    starte(false, 6, {1, 2, 3, 4});
+              QStringList{
+                  QStringLiteral("Die Angaben sind falsch !  | Weiter Richtig Neu Hilfe Zurück;")});
+    // Answers that keep the most codes open leave one after the fourteenth
+    // guess: it would be a fifteenth, and is uncovered instead.
+    starte(false, 8, Code(8, 1));
     ASSERT_TRUE(klick(0).isEmpty());
-    fenster->Stand().Zug = 14;
-    EXPECT_EQ(klick(0, [this] { return knöpfe(); }),
-              QStringList{QStringLiteral("Tut mir leid. Mehr Versuche gibts nicht ! | 1111100")});
-}
-
-// The last guess was the last code: no search is needed to find that no code
-// agrees, and the answer is on the board while that is said.
-TEST_F(Fenster, aContradictionWithoutASearchShowsItsAnswerWithTheMessage) {
-    starte(false, 2, {1, 1});
-    ASSERT_TRUE(klick(0).isEmpty());
-    ASSERT_TRUE(klick(0).isEmpty()); // answered 0 0: the last code, 2 2, is left
-    ASSERT_EQ(zeile(2), QStringLiteral("22"));
-    stelle(QStringLiteral("updSchw"), 1);
-    EXPECT_EQ(klick(0, [this] { return QString::number(pins()); }),
-              QStringList{QStringLiteral("Die Angaben sind falsch !  | 1")});
-    EXPECT_EQ(pins(), 0) << "then the answer is reopened";
+    const std::pair<int, int> antworten[] = {{1, 0}, {0, 1}, {1, 1}, {1, 2}, {1, 3},
+                                             {1, 4}, {1, 6}, {1, 7}, {1, 7}, {2, 6},
+                                             {1, 7}, {1, 7}, {2, 6}, {5, 3}};
+    QStringList texte;
+    for (const auto& [schwarz, weiß] : antworten) {
+        stelle(QStringLiteral("updWeiß"), 0);
+        stelle(QStringLiteral("updSchw"), schwarz);
+        stelle(QStringLiteral("updWeiß"), weiß);
+        texte = klick(0, [this] { return knöpfe() + ' ' + zeile(0) + ' ' + zeile(14); });
+    }
+    EXPECT_EQ(texte,
+              QStringList{QStringLiteral(
+                  "Tut mir leid. Mehr Versuche gibts nicht ! | Weiter Richtig Neu Hilfe Zurück; "
+                  "34671587 46371587")});
 }
 
 TEST_F(Fenster, enterAndEscPressZugZurückWhileItIsEnabled) {
@@ -305,7 +305,7 @@ TEST_F(Fenster, enterAndEscPressZugZurückWhileItIsEnabled) {
         ASSERT_TRUE(klick(0).isEmpty());
         for (const int zug : {1, 1}) { // the second press finds the button disabled
             QTest::keyClick(fenster, taste);
-            EXPECT_EQ(stand().Zug, zug) << taste;
+            EXPECT_EQ(stand().Zug(), zug) << taste;
         }
     }
 }
@@ -320,14 +320,72 @@ TEST_F(Fenster, fourteenWrongGuessesLoseWithTheirMessage) {
     EXPECT_EQ(klick(0, [this] { return finde(QStringLiteral("texLösung"))->text(); }),
               QStringList{QStringLiteral(
                   "Tut mir leid. Mehr Versuche gibts nicht ! | Dein 15. Versuch !")});
-    EXPECT_EQ(stand().Zug, 0) << "a new game";
+    EXPECT_EQ(stand().Zug(), 0) << "a new game";
+}
+
+TEST_F(Fenster, theSearchGoesOnAfterInfoWasOpenedAndClosed) {
+    langeSuche();
+    QTest::mouseClick(knopf(0), Qt::LeftButton); // the search begins
+    ASSERT_TRUE(fenster->SucheLäuft());
+    testhilfe::beiModal([&] { finde<QAction>(QStringLiteral("mnuInfo"))->trigger(); },
+                        [](QWidget* info) { QTest::keyClick(info, Qt::Key_Return); });
+    const int vorher = stand().Suchschritte();
+    for (int i = 0; i < 100 && stand().Suchschritte() == vorher; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GT(stand().Suchschritte(), vorher) << "the search stays frozen";
+    EXPECT_TRUE(klick(5).isEmpty());
+}
+
+// The documented methods, called on their own, do what their names say.
+TEST_F(Fenster, theDocumentedMethodsCalledOnTheirOwn) {
+    starte(true, 6, {1, 2, 3, 4}, false);
+    fenster->Auflösung();
+    EXPECT_EQ(zeile(0), QStringLiteral("1234"));
+    for (int f = 0; f < 4; ++f) {
+        EXPECT_EQ(finde(QStringLiteral("lblKomb1(%1)").arg(f))->palette().color(QPalette::Window),
+                  Qt::white)
+            << "revealed digits stand on white";
+    }
+    QLabel* hinweis = finde(QStringLiteral("texLösung"));
+    QPalette grau = hinweis->palette();
+    grau.setColor(QPalette::Window, Qt::gray);
+    hinweis->setPalette(grau);
+    fenster->Blink();
+    EXPECT_EQ(hinweis->palette().color(QPalette::Window), QColor(255, 0, 0));
+    ASSERT_TRUE(klick(0).isEmpty()); // move 1: 1 1 1 1
+    gibEin({4, 3, 2, 1});
+    fenster->Zeigezug();
+    EXPECT_EQ(zeile(1), QStringLiteral("4321"));
+    EXPECT_EQ(pins(), 0) << "drawn, not scored";
+
+    starte(false, 6, {1, 2, 3, 4});
+    gibEin({1, 2, 3, 4});
+    ASSERT_TRUE(klick(0).isEmpty());
+    stelle(QStringLiteral("updSchw"), 2);
+    stelle(QStringLiteral("updWeiß"), 1);
+    for (int mal = 0; mal < 2; ++mal) {
+        fenster->ZeigeWS();
+        EXPECT_EQ(pins(QStringLiteral("lblSchwarz")), 2) << "the pegs of one move, once";
+        EXPECT_EQ(pins(QStringLiteral("lblWeiße")), 1);
+        EXPECT_EQ(stand().ZahlSchwarzPins() + stand().ZahlWeißPins(), 3);
+    }
+    EXPECT_TRUE(klick(3).isEmpty()); // "Hilfe": 4 0 against the player's code
+    EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text(), QStringLiteral("4"));
+    EXPECT_EQ(finde(QStringLiteral("lblWeiß"))->text(), QStringLiteral("0"));
+    fenster->Anzahlschwarze(); // the candidate 1 1 1 1, given back, against guess 1 2 3 4
+    fenster->Anzahlweiße();
+    EXPECT_EQ(stand().Schwarze(), 1);
+    EXPECT_EQ(stand().Weiße(), 0);
+    fenster->Neu();
+    EXPECT_EQ(stand().Kombination()[0][1], 2) << "the candidate's next code";
 }
 
 TEST_F(Fenster, endeDuringTheSearchStopsItAndClosesWithoutAMessage) {
     langeSuche();
     EXPECT_TRUE(
         währendSuche([&] { finde<QAction>(QStringLiteral("mnuEnde"))->trigger(); }).isEmpty());
-    EXPECT_LT(stand().Suchschritte, 16777216 / 2);
+    EXPECT_LT(stand().Suchschritte(), 16777216 / 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenster.isNull());
 }

@@ -1,5 +1,5 @@
 // The game without any window: scoring, a new game, the computer's search
-// and the rules of a turn.
+// and the rules of a turn, each reached by playing the game's steps.
 
 #include "rules/Spielstand.h"
 #include "rules/Knoepfe.h"
@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
@@ -30,35 +31,69 @@ Reihe codeNr(long i, int felder, int farben) {
     return r;
 }
 
-std::pair<int, int> bewerte(const Reihe& code, const Reihe& zug, int felder) {
-    Spielstand s;
-    s.AnzahlFelder = static_cast<std::int16_t>(felder);
-    s.Kombination[0] = code;
-    s.Kombination[3] = zug;
-    s.Prüfzug = 3;
-    s.Anzahlschwarze();
-    s.Anzahlweiße();
-    return {s.Schwarze, s.Weiße};
-}
+// What a player does: a press, the arrows, the search run to its end, a
+// message acknowledged.
+using Tat = std::function<void(Spielstand&)>;
 
-// A game at move 1 with the given first guess: the computer's, or the human's.
-Spielstand spiel(int felder, int farben, const Reihe& erster, bool mensch = false) {
-    Spielstand s;
-    s.Mensch = mensch;
-    s.AnzahlFelder = static_cast<std::int16_t>(felder);
-    s.AnzahlFarben = static_cast<std::int16_t>(farben);
-    Zufall z;
-    s.Neubeginn(z);
-    s.Kombination[1] = s.Eingabe = erster;
-    s.Weiter();
-    return s;
+Tat drücke(Knopfnummer k) {
+    return [k](Spielstand& s) { s.Drücke(k); };
 }
-
+const Tat weiter = drücke(Hauptknopf);
+const Tat suche = [](Spielstand& s) { s.Suche(); };
+const Tat ok = [](Spielstand& s) { s.Quittiere(); };
+Tat gibEin(const Reihe& code) {
+    return [code](Spielstand& s) {
+        for (int f = 1; f <= MaxFelder && code[f] != 0; ++f) {
+            s.StelleEingabe(f, code[f]);
+        }
+    };
+}
 // The answer to the computer's guess, set on the arrows and sent.
-Schritt antworte(Spielstand& s, int schwarz, int weiß) {
-    s.EingabeSchwarz = static_cast<std::int16_t>(schwarz);
-    s.EingabeWeiß = static_cast<std::int16_t>(weiß);
-    return s.Weiter();
+Tat antworte(int schwarz, int weiß) {
+    return [=](Spielstand& s) {
+        s.StelleWeiß(0);
+        s.StelleSchwarz(schwarz);
+        s.StelleWeiß(weiß);
+        s.Drücke(Hauptknopf);
+    };
+}
+
+// A game laid out with the given settings; `gezogen` is the code its start
+// draws: the secret, or the computer's first guess.
+struct Partie {
+    Zufall zufall;
+    Spielstand s{zufall};
+
+    Partie(bool mensch, int felder, int farben, const Reihe& gezogen, bool farbig = true) {
+        neu(mensch, felder, farben, gezogen, farbig);
+    }
+    Partie(const Partie&) = delete;
+
+    void neu(bool mensch, int felder, int farben, const Reihe& gezogen, bool farbig = true) {
+        zufall.setzeQuelle(
+            [=, f = 1]() mutable { return f <= felder ? (gezogen[f++] - 0.5) / farben : 0.9; });
+        Einstellungen e;
+        e.Mensch = mensch;
+        e.Farben = farbig;
+        e.setzeAnzahlFelder(felder);
+        e.setzeAnzahlFarben(farben);
+        s.Vorgeben(e);
+        s.Neubeginn();
+    }
+    Partie& spiele(std::initializer_list<Tat> taten) {
+        for (const Tat& tat : taten) {
+            tat(s);
+        }
+        return *this;
+    }
+};
+
+// The counts of a guess against a code, as the human's second press of
+// "Weiter" scores it.
+std::pair<int, int> bewerte(const Reihe& code, const Reihe& zug, int felder) {
+    Partie p(true, felder, MaxFarben, code);
+    p.spiele({gibEin(zug), weiter, weiter});
+    return {p.s.AntwortSchwarz()[1], p.s.AntwortWeiß()[1]};
 }
 
 } // namespace
@@ -70,7 +105,7 @@ TEST(Scoring, documentedExamplesAndTheFormulaForRandomPairsOfEverySize) {
     std::mt19937 zufall(1234);
     for (int felder = 1; felder <= MaxFelder; ++felder) {
         for (int farben = 1; farben <= MaxFarben; ++farben) {
-            for (int i = 0; i < 400; ++i) {
+            for (int i = 0; i < 200; ++i) {
                 Reihe a{}, b{};
                 int schwarz = 0, gemeinsam = 0;
                 for (int p = 1; p <= felder; ++p) {
@@ -91,29 +126,32 @@ TEST(Scoring, documentedExamplesAndTheFormulaForRandomPairsOfEverySize) {
 
 TEST(Neubeginn, resetsEveryFieldAndDrawsTheSecretOrTheFirstGuess) {
     for (const bool mensch : {true, false}) {
-        // A game in the middle of a search on move 2, stopped before.
-        Spielstand s = spiel(5, 3, reihe({1, 1, 1, 1, 1}));
-        antworte(s, 2, 1);
-        s.Zug = 2;
-        s.Abbruch = Wahr;
-        s.Erschöpft = 1;
-        s.Mensch = mensch;
-        Zufall z;
-        double r = 0.99;
-        z.setzeQuelle([&] { return r = r > 0.5 ? 0.0 : 0.99; }); // symbols 1, 3, 1, 3, ...
-        s.Neubeginn(z);
-        EXPECT_EQ(s.Kombination[1], reihe({1, 3, 1, 3, 1}));
-        EXPECT_EQ(s.Kombination[0], mensch ? s.Kombination[1] : reihe({1, 1, 1, 1, 1}));
-        EXPECT_EQ(s.Eingabe, reihe({1, 1, 1, 1, 1}));
+        // On move 2: answers found contradictory, the candidate past the
+        // last code; or a search stopped.
+        Partie p(false, 2, 2, reihe({1, 1}));
+        if (mensch) {
+            p.spiele({gibEin(reihe({2, 2})), weiter, antworte(0, 0), suche, antworte(1, 0)});
+        } else {
+            p.neu(false, 5, 3, reihe({1, 1, 1, 1, 1}));
+            p.spiele({weiter, antworte(2, 0), suche, antworte(1, 0), drücke(Stopknopf)});
+        }
+        const Spielstand& s = p.s;
+        ASSERT_EQ(std::make_tuple(s.Zug(), s.Abbruch(), s.Erschöpft(), s.ZahlSchwarzPins()),
+                  mensch ? std::make_tuple(2, 0, 1, 1) : std::make_tuple(2, int(Wahr), 0, 3));
+        p.neu(mensch, 5, 3, reihe({1, 3, 1, 3, 1}), false);
+        EXPECT_EQ(s.Kombination()[1], reihe({1, 3, 1, 3, 1}));
+        EXPECT_EQ(s.Kombination()[0], mensch ? s.Kombination()[1] : reihe({1, 1, 1, 1, 1}));
+        EXPECT_EQ(s.Eingabe(), reihe({1, 1, 1, 1, 1}));
         for (const int feld : std::initializer_list<int>{
-                 s.Zug, s.Abbruch, s.Erschöpft, s.ZahlSchwarzPins, s.ZahlWeißPins,
-                 s.AntwortSchwarz[1], s.AntwortWeiß[1], s.Spielercode[1], s.Kombination[2][1],
-                 s.EingabeSchwarz, s.EingabeWeiß, s.ZahlZüge, int(s.FragtNachAntwort),
-                 int(s.Zugfeld)}) {
+                 s.Zug(), s.Abbruch(), s.Erschöpft(), s.ZahlSchwarzPins(), s.ZahlWeißPins(),
+                 s.AntwortSchwarz()[1], s.AntwortWeiß()[1], s.Spielercode()[1],
+                 s.Kombination()[2][1], s.EingabeSchwarz(), s.EingabeWeiß(), s.ZahlZüge(),
+                 int(s.FragtNachAntwort()), int(s.Zugfeld())}) {
             EXPECT_EQ(feld, 0);
         }
         EXPECT_EQ(s.Phase(), Spielphase::NichtBegonnen);
-        EXPECT_EQ(s.Farbtabelle, (std::array<std::int16_t, 9>{0, 15, 12, 1, 10, 0, 14, 6, 5}));
+        EXPECT_EQ(std::make_tuple(s.Mensch(), s.Farben(), s.AnzahlFelder(), s.AnzahlFarben()),
+                  std::make_tuple(mensch, false, 5, 3));
     }
 }
 
@@ -125,123 +163,124 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
         const long anzahl = static_cast<long>(std::pow(farben, felder));
         for (int runde = 0; runde < 25; ++runde) {
             const Reihe geheim = codeNr(static_cast<long>(zufall() % anzahl), felder, farben);
-            Spielstand s =
-                spiel(felder, farben, codeNr(static_cast<long>(zufall() % anzahl), felder, farben));
+            Partie p(false, felder, farben,
+                     codeNr(static_cast<long>(zufall() % anzahl), felder, farben));
+            const Spielstand& s = p.s;
+            p.spiele({weiter});
             std::set<Reihe> geraten;
             for (;;) {
-                ASSERT_TRUE(geraten.insert(s.Kombination[s.Zug]).second) << "guess repeated";
-                const auto [schwarz, weiß] = bewerte(geheim, s.Kombination[s.Zug], felder);
-                if (antworte(s, schwarz, weiß).Meldung == Meldungsart::Computersieg) {
+                ASSERT_TRUE(geraten.insert(s.Kombination()[s.Zug()]).second) << "guess repeated";
+                const auto [schwarz, weiß] = bewerte(geheim, s.Kombination()[s.Zug()], felder);
+                p.spiele({antworte(schwarz, weiß)});
+                if (s.Phase() == Spielphase::Beendet) {
                     break;
                 }
-                ASSERT_EQ(s.Suche().Meldung, Meldungsart::Keine);
+                ASSERT_EQ(p.s.Suche().Meldung, Meldungsart::Keine);
                 long i = 0;
                 for (bool passt = false; !passt; ++i) {
                     passt = true;
-                    for (int m = 1; m < s.Zug && passt; ++m) {
-                        passt = bewerte(codeNr(i, felder, farben), s.Kombination[m], felder) ==
-                                std::make_pair<int, int>(s.AntwortSchwarz[m], s.AntwortWeiß[m]);
+                    for (int m = 1; m < s.Zug() && passt; ++m) {
+                        passt = bewerte(codeNr(i, felder, farben), s.Kombination()[m], felder) ==
+                                std::make_pair<int, int>(s.AntwortSchwarz()[m], s.AntwortWeiß()[m]);
                     }
                 }
-                ASSERT_EQ(s.Kombination[s.Zug], codeNr(i - 1, felder, farben));
+                ASSERT_EQ(s.Kombination()[s.Zug()], codeNr(i - 1, felder, farben));
             }
         }
     }
 }
 
-TEST(Zug, theGuessAfterTheFourteenthEndsTheGameUncovered) {
-    // 2 2 is the only code left and the last one: the search past it runs off.
-    for (const int zug : {3, MaxZüge}) {
-        Spielstand s = spiel(2, 2, reihe({1, 1}));
-        s.Zug = static_cast<std::int16_t>(zug);
-        s.Kombination[0] = reihe({2, 2});
-        antworte(s, 0, 0);
-        const Schritt schritt = s.Suche();
-        EXPECT_EQ(s.Zug, std::min(zug + 1, MaxZüge));
-        EXPECT_EQ(s.Kombination[s.Zug], zug < MaxZüge ? reihe({2, 2}) : Reihe{});
-        EXPECT_EQ(s.Erschöpft, zug < MaxZüge) << "the candidate stepped past the new guess";
-        EXPECT_EQ(schritt.Meldung, zug < MaxZüge ? Meldungsart::Keine : Meldungsart::KeineVersuche);
-        EXPECT_EQ(s.Aufgedeckt(), zug == MaxZüge);
-    }
-}
-
 // Two games played by their buttons and arrows. After each step: the phase,
-// the buttons that act (main, right/reveal, new game, Hilfe, Zug zurück, Stop,
-// settings), the pegs, the arrows' answer, the candidate the search goes on
-// from ("": any), the prompt and the move field ("-": the search's animation).
+// the buttons that act, the pegs, the answer on the arrows, the candidate
+// the search goes on from ("": any), the prompt and the move field ("-":
+// the search's animation).
 TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
     using enum Spielphase;
-    Zufall z;
-    z.setzeQuelle([i = 0]() mutable { return (i++ % 4 + 0.5) / 6; }); // 1 2 3 4 1 2 ...
-    const auto antwort = [](int schwarz, int weiß) {
-        return [=](Spielstand& s) { antworte(s, schwarz, weiß); };
+    const auto was = [](const Spielstand& s) {
+        static const char* namen[] = {"Weiter", "Richtig", "Neu",          "Hilfe",
+                                      "Zurück", "Stop",    "Einstellungen"};
+        std::string knöpfe;
+        for (int k = 0; k < Knopfzahl; ++k) {
+            if (Knopfzustände(s)[k]) {
+                knöpfe += std::string(knöpfe.empty() ? "" : " ") + namen[k];
+            }
+        }
+        return knöpfe;
     };
-    const auto drücke = [](Knopfnummer k) { return [=](Spielstand& s) { Drücke(s, k); }; };
+    // The computer's first guesses are 1 2 3 4, the human's secret too.
+    Partie p(false, 4, 6, reihe({1, 2, 3, 4}), false);
+    const auto menschenspiel = [&](Spielstand&) { p.neu(true, 4, 6, reihe({1, 2, 3, 4}), false); };
     const struct {
         const char* schritt;
-        std::function<void(Spielstand&)> tu;
+        Tat tu;
         Spielphase phase;
         const char* knöpfe;
-        int pins, pfeile;
+        int pins;
+        std::pair<int, int> pfeile;
         const char *kandidat, *hinweis, *zugfeld;
     } schritte[] = {
-        {"laid out", [](Spielstand&) {}, NichtBegonnen, "1010001", 0, 0, "1111",
-         " Deine Kombination ?", ""},
-        {"code 6 1 1 1, first guess 1 2 3 4",
-         [](Spielstand& s) { s.StelleEingabe(1, 6), Drücke(s, Hauptknopf); }, WartetAufAntwort,
-         "1111000", 0, 0, "1111", "Deine 1. Antwort ?", "1234"},
+        // clang-format off
+        {"laid out", [](Spielstand&) {}, NichtBegonnen, "Weiter Neu Einstellungen", 0, {0, 0},
+         "1111", " Deine Kombination ?", ""},
+        {"code 6 1 1 1", gibEin(reihe({6, 1, 1, 1})), NichtBegonnen, "Weiter Neu Einstellungen", 0,
+         {0, 0}, "1111", " Deine Kombination ?", ""},
+        {"sent, first guess 1 2 3 4", weiter, WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0,
+         {0, 0}, "1111", "Deine 1. Antwort ?", "1234"},
         {"black 4 clears white", [](Spielstand& s) { s.StelleWeiß(2), s.StelleSchwarz(4); },
-         WartetAufAntwort, "1111000", 0, 40, "1111", "Deine 1. Antwort ?", "1234"},
+         WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0, {4, 0}, "1111", "Deine 1. Antwort ?", "1234"},
         {"white 1 lowers black", [](Spielstand& s) { s.StelleWeiß(1); }, WartetAufAntwort,
-         "1111000", 0, 31, "1111", "Deine 1. Antwort ?", "1234"},
-        {"answered", antwort(1, 0), Sucht, "0000010", 1, 10, "1111", "", "-"},
-        {"main button refused", drücke(Hauptknopf), Sucht, "0000010", 1, 10, "1111", "", "-"},
-        {"stopped", drücke(Stopknopf), Unterbrochen, "1111000", 1, 10, "1111", "",
-         "Unterbrechung !"},
-        {"resumed", drücke(Hauptknopf), Sucht, "0000010", 1, 10, "1111", "", "-"},
-        {"second guess, 1 1 1 1", [](Spielstand& s) { s.Suche(); }, WartetAufAntwort, "1111100", 1,
-         0, "2111", "Deine 2. Antwort ?", "Was nun ?"},
-        {"Hilfe against 6 1 1 1", drücke(Hilfeknopf), WartetAufAntwort, "1111100", 1, 30, "2111",
-         "Deine 2. Antwort ?", "Was nun ?"},
-        {"contradiction", [&](Spielstand& s) { antworte(s, 3, 1), s.Suche(); }, Widerspruch,
-         "1111100", 5, 31, "", "", "-"},
-        {"reopened", [](Spielstand& s) { s.AntwortZurücknehmen(); }, WartetAufAntwort, "1111100", 1,
-         31, "1111", "", "Was nun ?"},
-        {"stopped again", [&](Spielstand& s) { antworte(s, 2, 0), Drücke(s, Stopknopf); },
-         Unterbrochen, "1111100", 3, 20, "1111", "", "Unterbrechung !"},
-        {"taken back after the stop", drücke(Korrekturknopf), WartetAufAntwort, "1111100", 1, 20,
-         "1111", "Deine 2. Antwort ?", "Was nun ?"},
-        {"taken back", drücke(Korrekturknopf), WartetAufAntwort, "1111000", 0, 10, "1111",
-         "Deine 1. Antwort ?", "Was nun ?"},
-        {"all right", drücke(Richtigknopf), Beendet, "1111000", 4, 40, "1111", "Deine 1. Antwort ?",
+         "Weiter Richtig Neu Hilfe", 0, {3, 1}, "1111", "Deine 1. Antwort ?", "1234"},
+        {"answered", antworte(1, 0), Sucht, "Stop", 1, {1, 0}, "1111", "", "-"},
+        {"main button refused", weiter, Sucht, "Stop", 1, {1, 0}, "1111", "", "-"},
+        {"stopped", drücke(Stopknopf), Unterbrochen, "Weiter Richtig Neu Hilfe", 1, {1, 0}, "1111",
+         "", "Unterbrechung !"},
+        {"resumed", weiter, Sucht, "Stop", 1, {1, 0}, "1111", "", "-"},
+        {"second guess, 1 1 1 1", suche, WartetAufAntwort, "Weiter Richtig Neu Hilfe Zurück", 1,
+         {0, 0}, "2111", "Deine 2. Antwort ?", "Was nun ?"},
+        {"Hilfe against 6 1 1 1", drücke(Hilfeknopf), WartetAufAntwort,
+         "Weiter Richtig Neu Hilfe Zurück", 1, {3, 0}, "2111", "Deine 2. Antwort ?", "Was nun ?"},
+        {"contradiction", [](Spielstand& s) { antworte(3, 1)(s), s.Suche(); }, Widerspruch,
+         "Weiter Richtig Neu Hilfe Zurück", 5, {3, 1}, "", "", "-"},
+        {"main button before the message", weiter, Widerspruch, "Weiter Richtig Neu Hilfe Zurück",
+         5, {3, 1}, "", "", "-"},
+        {"reopened", ok, WartetAufAntwort, "Weiter Richtig Neu Hilfe Zurück", 1, {3, 1}, "1111", "",
          "Was nun ?"},
-        {"main button before the message", drücke(Hauptknopf), Beendet, "1111000", 4, 40, "1111",
+        {"stopped again", [](Spielstand& s) { antworte(2, 0)(s), s.Drücke(Stopknopf); },
+         Unterbrochen, "Weiter Richtig Neu Hilfe Zurück", 3, {2, 0}, "1111", "", "Unterbrechung !"},
+        {"taken back after the stop", drücke(Korrekturknopf), WartetAufAntwort,
+         "Weiter Richtig Neu Hilfe Zurück", 1, {2, 0}, "1111", "Deine 2. Antwort ?", "Was nun ?"},
+        {"taken back", drücke(Korrekturknopf), WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0,
+         {1, 0}, "1111", "Deine 1. Antwort ?", "Was nun ?"},
+        {"all right", drücke(Richtigknopf), Beendet, "Weiter Richtig Neu Hilfe", 4, {4, 0}, "1111",
          "Deine 1. Antwort ?", "Was nun ?"},
-        {"human's game", [&](Spielstand& s) { s.Mensch = true, s.Neubeginn(z), s.Weiter(); },
-         Menschenzug, "1110000", 0, 0, "1234", " Dein 1.Versuch !", ""},
-        {"guessed 1 2 1 1", [](Spielstand& s) { s.StelleEingabe(2, 2), s.Weiter(); }, Menschenzug,
-         "1110000", 2, 20, "1234", "Dein 2. Versuch !", ""},
-        {"given up", drücke(Richtigknopf), Beendet, "1110000", 2, 20, "1234", "Dein 2. Versuch !",
-         ""},
+        {"main button before the message", weiter, Beendet, "Weiter Richtig Neu Hilfe", 4, {4, 0},
+         "1111", "Deine 1. Antwort ?", "Was nun ?"},
+        {"next game", ok, NichtBegonnen, "Weiter Neu Einstellungen", 0, {0, 0}, "1111",
+         " Deine Kombination ?", ""},
+        {"human's game", [&](Spielstand& s) { menschenspiel(s), weiter(s); }, Menschenzug,
+         "Weiter Richtig Neu", 0, {0, 0}, "1234", " Dein 1.Versuch !", ""},
+        {"guessed 1 2 1 1", [](Spielstand& s) { s.StelleEingabe(2, 2), weiter(s); }, Menschenzug,
+         "Weiter Richtig Neu", 2, {2, 0}, "1234", "Dein 2. Versuch !", ""},
+        {"given up", drücke(Richtigknopf), Beendet, "Weiter Richtig Neu", 2, {2, 0}, "1234",
+         "Dein 2. Versuch !", ""},
+        {"settings", [](Spielstand& s) { ok(s), s.Drücke(Einstellungsknopf); }, Geleert,
+         "Weiter Neu Einstellungen", 0, {0, 0}, "6666", " Dein 1.Versuch !", ""},
+        {"nothing acts under the settings", weiter, Geleert, "Weiter Neu Einstellungen", 0, {0, 0},
+         "6666", " Dein 1.Versuch !", ""},
+        // clang-format on
     };
-    Spielstand s;
-    s.Mensch = false;
-    s.Farben = false;
-    s.Neubeginn(z);
+    const Spielstand& s = p.s;
     for (const auto& schritt : schritte) {
         SCOPED_TRACE(schritt.schritt);
-        schritt.tu(s);
-        std::string knöpfe, kandidat;
-        for (const bool aktiv : Knopfzustände(s)) {
-            knöpfe += aktiv ? '1' : '0';
-        }
-        for (int p = 1; p <= s.AnzahlFelder && *schritt.kandidat; ++p) {
-            kandidat += std::to_string(s.Kombination[0][p]);
+        schritt.tu(p.s);
+        std::string kandidat;
+        for (int p = 1; p <= s.AnzahlFelder() && *schritt.kandidat; ++p) {
+            kandidat += std::to_string(s.Kombination()[0][p]);
         }
         EXPECT_EQ(s.Phase(), schritt.phase);
-        EXPECT_EQ(knöpfe, schritt.knöpfe);
-        EXPECT_EQ(s.ZahlSchwarzPins + s.ZahlWeißPins, schritt.pins);
-        EXPECT_EQ(s.EingabeSchwarz * 10 + s.EingabeWeiß, schritt.pfeile);
+        EXPECT_EQ(was(s), schritt.knöpfe);
+        EXPECT_EQ(s.ZahlSchwarzPins() + s.ZahlWeißPins(), schritt.pins);
+        EXPECT_EQ((std::pair<int, int>(s.EingabeSchwarz(), s.EingabeWeiß())), schritt.pfeile);
         EXPECT_EQ(kandidat, schritt.kandidat);
         EXPECT_EQ(Hinweistext(s), schritt.hinweis);
         EXPECT_EQ(Zugfeldtext(s).value_or("-"), schritt.zugfeld);
@@ -253,10 +292,16 @@ TEST(Zug, ratingsAndSettingsLimits) {
                                  "Okay. Aber es geht noch besser !",
                                  "Das ging gerade noch einmal gut !"};
     const int grenzen[] = {1, 3, 4, 6, 7, 10, 11, 14};
-    Spielstand s;
     for (int i = 0; i < 8; ++i) {
-        s.Zug = static_cast<std::int16_t>(grenzen[i]);
-        EXPECT_EQ(Meldungstext(Meldungsart::Bewertung, s), bewertungen[i / 2]) << grenzen[i];
+        // Wrong guesses up to the move, then the code.
+        Partie p(true, 4, 6, reihe({1, 1, 1, 1}));
+        p.spiele({gibEin(reihe({2, 2, 2, 2})), weiter});
+        for (int zug = 1; zug < grenzen[i]; ++zug) {
+            p.spiele({weiter});
+        }
+        p.spiele({gibEin(reihe({1, 1, 1, 1}))});
+        const Schritt schritt = p.s.Drücke(Hauptknopf);
+        EXPECT_EQ(Meldungstext(schritt.Meldung, p.s), bewertungen[i / 2]) << grenzen[i];
     }
     Einstellungen e;
     EXPECT_FALSE(e.setzeAnzahlFelder(9) || e.setzeAnzahlFelder(0) || e.setzeAnzahlFarben(9) ||

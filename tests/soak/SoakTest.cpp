@@ -31,7 +31,7 @@ void prüfeFenster(QAccessibleInterface* knoten) {
         QAccessibleInterface* kind = knoten->child(i);
         auto* w = qobject_cast<QWidget*>(kind->object());
         const QString name = kind->text(QAccessible::Name), wer = kind->object()->objectName();
-        if (kind->state().invisible || kind->role() == QAccessible::Border) {
+        if (kind->state().invisible || kind->role() == QAccessible::Separator) {
             continue;
         }
         EXPECT_TRUE(name != "" && name != knoten->text(QAccessible::Name)) << qPrintable(wer);
@@ -80,8 +80,9 @@ struct Spieler {
     }
     QString zustand() {
         const auto& s = f.Stand();
-        return QString(s.Mensch ? "mensch-" : "computer-") +
-               QStringList{"spiel", "start", "unterbrochen"}[s.Zug == 0 ? 1 : 2 * (s.Abbruch != 0)];
+        return QString(s.Mensch() ? "mensch-" : "computer-") +
+               QStringList{"spiel", "start",
+                           "unterbrochen"}[s.Zug() == 0 ? 1 : 2 * (s.Abbruch() != 0)];
     }
     bool wieErlaubt() { // the window enables the buttons the game allows, and only those
         int abweichend = 0;
@@ -147,7 +148,7 @@ struct Spieler {
         const int wahl = wähle(100);
         auto* zähler = a11y(f.findChild<QWidget*>(
             QStringList{"updSchw", "updWeiß", "updM(0)", "updM(3)"}[wähle(4)]));
-        if (wahl < (f.Stand().Zug == 0 ? 50 : f.Stand().Abbruch != 0 ? 85 : 35)) {
+        if (wahl < (f.Stand().Zug() == 0 ? 50 : f.Stand().Abbruch() != 0 ? 85 : 35)) {
             int i = wähle(7); // preferably one not yet pressed in this state
             while (gedrückt[zustand()].count(i) && gedrückt[zustand()].size() < 7) {
                 i = (i + 1) % 7;
@@ -155,7 +156,7 @@ struct Spieler {
             drücke(i);
         } else if (wahl < 65) {
             // Often an answer no code satisfies, so that the search is a long one.
-            if (!f.Mensch() && f.Stand().Zug > 0 && (groß() || wähle(2))) {
+            if (!f.Mensch() && f.Stand().Zug() > 0 && (groß() || wähle(2))) {
                 f.findChild<QWidget*>("updSchw")->setProperty("value", f.AnzahlFelder() - 1);
                 f.findChild<QWidget*>("updWeiß")->setProperty("value", 1);
             }
@@ -176,13 +177,13 @@ struct Spieler {
         ASSERT_TRUE(wieErlaubt());
         // Nothing leaked: cells beyond 4 fields and pegs beyond the first are made in play.
         ASSERT_EQ(int(f.centralWidget()->findChildren<QWidget*>().size()),
-                  geladen + 14 * (s.AnzahlFelder - 4) + std::max(s.ZahlSchwarzPins - 1, 0) +
-                      std::max(s.ZahlWeißPins - 1, 0));
+                  geladen + 14 * (s.AnzahlFelder() - 4) + std::max(s.ZahlSchwarzPins() - 1, 0) +
+                      std::max(s.ZahlWeißPins() - 1, 0));
         for (QWidget* w : QApplication::topLevelWidgets()) {
             ASSERT_TRUE(w == &f || w == f.findChild<QWidget*>("frmInfo"))
                 << qPrintable(w->objectName());
         }
-        int pegs = s.ZahlSchwarzPins + s.ZahlWeißPins; // each of them shown
+        int pegs = s.ZahlSchwarzPins() + s.ZahlWeißPins(); // each of them shown
         for (QWidget* l : f.findChildren<QWidget*>(QRegularExpression("^lbl(Schwarz|Weiße)\\("))) {
             pegs -= l->isVisible() ? 1 : 0;
         }

@@ -2,8 +2,9 @@
 // The plain replay of the computer's guessing against a known code: its own
 // arrays and its own black and white counts, stepping the candidate through
 // every code in counting order. It is the reference the fast evaluation
-// (Auswertung) is measured against; a whole code space of 8 fields and 8
-// symbols would take it years.
+// (Auswertung) is measured against, kept with the tests apart from the
+// engines it checks; a whole code space of 8 fields and 8 symbols would take
+// it years.
 
 #include "evaluation/engine/Eroeffnung.h"
 #include "rules/Spielstand.h"
