@@ -13,7 +13,7 @@
 namespace Module1 {
 
 void Main() {
-    auto* fenster = new frmQuorbix;
+    auto* fenster = new hauptfenster::frmQuorbix;
     // The main window lives for the whole run; closing it ends the program.
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     fenster->show();

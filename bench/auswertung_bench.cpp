@@ -1,7 +1,9 @@
-// The strategy evaluation: the fast engine over whole code spaces on one and
-// two workers, a sample of 8 fields of 8 symbols with strategy 4, the plain
-// replay it replaces, and a whole run through the evaluation window.
+// The strategy evaluation: the fast engines over whole code spaces on one and
+// two workers, strategy 4's engine beside the one it replaced (on a sample of
+// 8 fields of 8 symbols and on whole spaces), the plain replay, and a whole
+// run through the evaluation window.
 
+#include "Vorgaenger.h"
 #include "evaluation/engine/Auswertung.h"
 #include "evaluation/engine/Einzelspiele.h"
 #include "evaluation/engine/Nachspiel.h"
@@ -13,6 +15,10 @@
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+
+#include <random>
+#include <thread>
+#include <vector>
 
 using namespace quorbix;
 
@@ -59,45 +65,108 @@ void BM_Auswertung(benchmark::State& state) {
 BENCHMARK(BM_Auswertung)
     ->ArgNames({"fields", "symbols", "strategy", "workers"})
     ->Args({4, 6, 3, 1})
-    ->Args({4, 6, 4, 1})
     ->Args({8, 8, 1, 1})
     ->Args({8, 8, 1, 2})
     ->Args({8, 8, 2, 2})
     ->Args({8, 8, 3, 2})
     ->Args({8, 8, 0, 2})
-    ->Args({6, 6, 4, 1})
-    ->Args({7, 7, 4, 1})
-    ->Args({7, 7, 4, 2})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);
 
-// Strategy 4 on 8 fields of 8 symbols, one worker: 256 slices of 16 codes
-// spread evenly over the space, since early codes are far quicker than late
-// ones. us_per_code times 16777216 estimates a whole run on one worker;
-// divided by the 7x7 speed-up, on two.
+// Fixed draws for strategy 4, the same for both of its engines.
+Zufall::Quelle festeZiehung() {
+    return [g = std::mt19937_64(20261207)]() mutable {
+        return std::generate_canonical<double, 53>(g);
+    };
+}
+
+// Strategy 4 on 8 fields of 8 symbols, one worker, by the engine it replaced
+// (engine:0) and by today's (engine:1): 256 slices of 16 codes spread evenly
+// over the space, since early codes are far quicker than late ones, with the
+// same openings. us_per_code times 16777216 estimates a whole run on one
+// worker; divided by the 7x7 speed-up, on two. Both must give the same
+// moves_total.
 void BM_Stichprobe8x8(benchmark::State& state) {
     constexpr std::uint32_t Scheiben = 256;
     constexpr std::uint32_t Länge = 16;
     const std::uint32_t alle = AnzahlCodes(8, 8);
-    Zufall z;
-    z.Randomize(1.0);
     std::int64_t summe = 0;
     const double vorher = prozessorSekunden();
     for (auto _ : state) {
+        Zufall z;
+        z.setzeQuelle(festeZiehung());
+        Spieler spieler(8, 8);
         for (std::uint32_t s = 0; s < Scheiben; ++s) {
             for (std::uint32_t i = 0; i < Länge; ++i) {
                 Reihe öffnung{};
                 ZieheZufallsreihe(öffnung, 8, 8, z);
-                summe += Einzelspiel(8, 8, alle / Scheiben * s + i, öffnung);
+                const std::uint32_t nummer = alle / Scheiben * s + i;
+                summe += state.range(0) == 0 ? vorgänger::Einzelspiel(8, 8, nummer, öffnung)
+                                             : spieler.Züge(nummer, öffnung);
             }
         }
     }
     const auto codes = static_cast<double>(Scheiben * Länge * state.iterations());
     state.counters["us_per_code"] = 1e6 * (prozessorSekunden() - vorher) / codes;
-    state.counters["moves"] = static_cast<double>(summe) / codes;
+    state.counters["moves_total"] =
+        static_cast<double>(summe) / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_Stichprobe8x8)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Stichprobe8x8)->ArgName("engine")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Strategy 4 over a whole space with fixed draws, by the engine it replaced
+// (engine:0, on the run's lock as before) and through today's evaluation
+// (engine:1). Both must give the same moves.
+void BM_Strategie4(benchmark::State& state) {
+    const auto felder = static_cast<std::int16_t>(state.range(0));
+    const auto farben = static_cast<std::int16_t>(state.range(1));
+    const auto arbeiter = static_cast<unsigned>(state.range(2));
+    const std::uint32_t anzahl = AnzahlCodes(felder, farben);
+    std::int64_t summe = 0;
+    const double vorher = prozessorSekunden();
+    for (auto _ : state) {
+        Zufall z;
+        z.setzeQuelle(festeZiehung());
+        if (state.range(3) == 0) {
+            Lauf lauf(anzahl);
+            vorgänger::Ziehung ziehung(felder, farben, z, lauf);
+            std::vector<std::thread> threads;
+            for (unsigned w = 0; w < arbeiter; ++w) {
+                threads.emplace_back([&ziehung] { ziehung.arbeite(); });
+            }
+            for (std::uint32_t i = 0; i < anzahl; ++i) {
+                lauf.waitFor(i);
+                summe += lauf.Züge()[i];
+            }
+            lauf.stop();
+            for (std::thread& t : threads) {
+                t.join();
+            }
+        } else {
+            Auswertung a(felder, farben, 4, z, arbeiter);
+            while (!a.Fertig()) {
+                summe += a.NächsterCode();
+            }
+        }
+    }
+    state.counters["moves_total"] =
+        static_cast<double>(summe) / static_cast<double>(state.iterations());
+    state.counters["cpu_s_all_threads"] =
+        (prozessorSekunden() - vorher) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_Strategie4)
+    ->ArgNames({"fields", "symbols", "workers", "engine"})
+    ->Args({4, 6, 1, 0})
+    ->Args({4, 6, 1, 1})
+    ->Args({6, 6, 1, 0})
+    ->Args({6, 6, 1, 1})
+    ->Args({7, 7, 1, 0})
+    ->Args({7, 7, 1, 1})
+    ->Args({7, 7, 2, 0})
+    ->Args({7, 7, 2, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 // The reference: every game replayed candidate by candidate.
 void BM_Nachspiel(benchmark::State& state) {

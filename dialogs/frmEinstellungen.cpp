@@ -12,6 +12,8 @@
 
 using ui::twRect;
 
+namespace dialoge {
+
 frmEinstellungen::frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernahme übernehmen,
                                    QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -81,12 +83,12 @@ void frmEinstellungen::erzeugeWahlen() {
 void frmEinstellungen::erzeugeAnzahlen() {
     const auto neuesDrehfeld = [](QWidget* eltern, const char* name, const QRect& lage,
                                   QLabel* zahl, int höchstens) {
-        auto* d = new Drehfeld(eltern);
+        auto* d = new ui::Drehfeld(eltern);
         d->setObjectName(QString::fromUtf8(name));
         d->setGeometry(lage);
         d->setMinimum(1);
         d->setMaximum(höchstens);
-        d->binde(zahl, Drehfeld::Bindung::Beschriftung);
+        d->binde(zahl, ui::Drehfeld::Bindung::Beschriftung);
         return d;
     };
     const ui::LabelArt text{9.75, true, false, ui::Ausrichtung::Mitte};
@@ -153,3 +155,5 @@ void frmEinstellungen::showEvent(QShowEvent* ereignis) {
     ui::zentriereAufBildschirm(this);
     QDialog::showEvent(ereignis);
 }
+
+} // namespace dialoge

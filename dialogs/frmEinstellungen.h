@@ -12,7 +12,10 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+namespace ui {
 class Drehfeld;
+}
+namespace dialoge {
 
 class frmEinstellungen : public QDialog {
     Q_OBJECT
@@ -55,9 +58,11 @@ private:
     QGroupBox* fraFelder_ = nullptr;
     QLabel* lblAnFelder_ = nullptr;
     QLabel* lblFelder_ = nullptr;
-    Drehfeld* upd1_ = nullptr;
+    ui::Drehfeld* upd1_ = nullptr;
     QLabel* lblFarbenZahlen_ = nullptr;
     QLabel* lblFaZa_ = nullptr;
-    Drehfeld* upd2_ = nullptr;
+    ui::Drehfeld* upd2_ = nullptr;
     QPushButton* cmdOkay_ = nullptr;
 };
+
+} // namespace dialoge

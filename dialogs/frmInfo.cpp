@@ -13,6 +13,8 @@
 
 using ui::twRect;
 
+namespace dialoge {
+
 namespace {
 
 // One caption whose runs of blanks put each piece on a line of its own.
@@ -122,3 +124,5 @@ void frmInfo::showEvent(QShowEvent* ereignis) {
     ui::zentriereAufBildschirm(this);
     QDialog::showEvent(ereignis);
 }
+
+} // namespace dialoge

@@ -9,6 +9,8 @@
 class QLabel;
 class QPushButton;
 
+namespace dialoge {
+
 class frmInfo : public QDialog {
     Q_OBJECT
 
@@ -41,3 +43,5 @@ private:
     QLabel* Label1_ = nullptr;
     QPushButton* Command1_ = nullptr;
 };
+
+} // namespace dialoge

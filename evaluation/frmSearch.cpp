@@ -73,6 +73,23 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     setWindowTitle(QStringLiteral("Computersuche"));
     setFixedSize(ui::tw(7755), ui::tw(6840));
 
+    legeStrategieAn();
+    legeListeAn();
+    legeZahlenAn();
+    legeKnöpfeAn();
+
+    takt_ = new QTimer(this);
+    takt_->setSingleShot(true);
+    connect(takt_, &QTimer::timeout, this, [this] { scheibe(); });
+    connect(cmdStart_, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
+    connect(cmdEnde_, &QPushButton::clicked, this, [this] { cmdEnde_Click(); });
+
+    Form_Load(felder, farben);
+}
+
+frmSearch::~frmSearch() = default;
+
+void frmSearch::legeStrategieAn() {
     Label5_ = beschriftung(this, "Label5", twRect(270, 45, 1095, 195),
                            QStringLiteral("Strategie-Nr.:"), false);
     txtNr_ = new QLineEdit(QStringLiteral("3"), this);
@@ -81,7 +98,9 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     txtNr_->setFont(ui::Schrift(8.25, false));
     // A screen reader names the box by its caption.
     Label5_->setBuddy(txtNr_);
+}
 
+void frmSearch::legeListeAn() {
     picDummy_ = new QWidget(this);
     picDummy_->setObjectName(QStringLiteral("picDummy"));
     picDummy_->setGeometry(twRect(225, 315, 7395, 5460));
@@ -104,7 +123,9 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     // Tab leaves the list; the arrows move within it.
     lstView_->setTabKeyNavigation(false);
     Barrierefreiheit::fokusNurMitFokus(lstView_);
+}
 
+void frmSearch::legeZahlenAn() {
     Label1_ = beschriftung(this, "Label1", twRect(457, 5805, 1770, 195),
                            QStringLiteral("Anzahl Kombinationen:"), false);
     lblCodes_ = beschriftung(this, "lblCodes", LageCodes, QString(), true);
@@ -124,24 +145,16 @@ frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     Barrierefreiheit::benenneMitText(lblMin_, QStringLiteral("Kleinste Zahl der Züge"));
     Barrierefreiheit::benenneMitText(lblMax_, QStringLiteral("Größte Zahl der Züge"));
     Barrierefreiheit::benenneMitText(lblMittel_, QStringLiteral("Durchschnittliche Zahl der Züge"));
+}
 
+void frmSearch::legeKnöpfeAn() {
     cmdStart_ = knopf(this, "cmdStart", twRect(1350, 6255, 1545, 375), QStringLiteral("Start"));
     cmdEnde_ = knopf(this, "cmdEnde", twRect(4770, 6210, 1455, 375), QStringLiteral("Ende"));
     setTabOrder(cmdStart_, cmdEnde_);
     setTabOrder(cmdEnde_, lstView_);
     setTabOrder(lstView_, txtNr_);
     cmdStart_->setFocus();
-
-    takt_ = new QTimer(this);
-    takt_->setSingleShot(true);
-    connect(takt_, &QTimer::timeout, this, [this] { scheibe(); });
-    connect(cmdStart_, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
-    connect(cmdEnde_, &QPushButton::clicked, this, [this] { cmdEnde_Click(); });
-
-    Form_Load(felder, farben);
 }
-
-frmSearch::~frmSearch() = default;
 
 void frmSearch::Form_Load(int felder, int farben) {
     for (int spalte = 0; spalte < 2; ++spalte) {
@@ -232,6 +245,7 @@ void frmSearch::Suchlauf() {
     leereZahlen();
     bilanz_ = {};
     gezeigt_ = 0;
+    warten_ = 0;
     try {
         auswertung_ =
             std::make_unique<quorbix::Auswertung>(AnzahlFelder, AnzahlFarben, Strategie, zufall_);
@@ -247,13 +261,12 @@ void frmSearch::Suchlauf() {
 }
 
 void frmSearch::scheibe() {
-    const std::uint32_t bereit = auswertung_->Bekannt();
     // The first 50 rows one by one, each with a turn of the event loop of
     // its own; then whatever is ready.
-    const std::uint32_t bis =
-        std::min(bereit, bilanz_.Codes < 50 ? bilanz_.Codes + 1 : bilanz_.Codes + MeisteJeScheibe);
-    const bool neu = bis > bilanz_.Codes;
-    const quorbix::Bilanz::Extreme extreme = auswertung_->Übergib(bis, bilanz_);
+    const std::uint32_t vorher = bilanz_.Codes;
+    const quorbix::Bilanz::Extreme extreme =
+        auswertung_->Übergib(vorher < 50 ? 1 : MeisteJeScheibe, bilanz_);
+    const bool neu = bilanz_.Codes > vorher;
     if (extreme.Minimum) {
         lblMin_->setText(QString::number(bilanz_.Minimum));
     }
@@ -268,9 +281,12 @@ void frmSearch::scheibe() {
         schließeLauf();
         return;
     }
-    // Without new codes the window looks again soon, without spinning.
     Barrierefreiheit::meldeÄnderungen();
-    takt_->start(!neu ? 1 : bilanz_.Codes < 50 ? 0 : zeitscheibe_);
+    // Without new codes the window looks again soon, and later each time
+    // it finds none, so that it takes little from the workers while they
+    // split the whole space before the first code is known.
+    warten_ = neu ? 0 : std::clamp(2 * warten_, 1, std::max(1, zeitscheibe_));
+    takt_->start(neu ? (bilanz_.Codes < 50 ? 0 : zeitscheibe_) : warten_);
 }
 
 void frmSearch::schließeLauf() {

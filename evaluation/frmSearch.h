@@ -46,6 +46,12 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
+    // The controls, group by group: the strategy's box, the list, the
+    // figures with their captions, the buttons.
+    void legeStrategieAn();
+    void legeListeAn();
+    void legeZahlenAn();
+    void legeKnöpfeAn();
     void Form_Load(int felder, int farben);
     // Starts the workers; the event loop drives the rest of the run.
     void Suchlauf();
@@ -66,27 +72,29 @@ private:
     bool läuft_ = false;
     std::uint32_t gezeigt_ = 0; // codes shown by the count and the list
     quorbix::Bilanz bilanz_;    // the codes listed so far
-    // Often enough that the count moves on smoothly, rarely enough that the
-    // window takes little from the workers.
-    int zeitscheibe_ = 25;
-    QTimer* takt_;
+    // Often enough that the count moves on smoothly (20 times a second),
+    // rarely enough that the window takes little from the workers: each
+    // look repaints the list.
+    int zeitscheibe_ = 50;
+    int warten_ = 0; // ms until the next look after one that found no new codes
+    QTimer* takt_ = nullptr;
 
-    QLabel* Label5_;
-    QLineEdit* txtNr_;
-    QWidget* picDummy_;
-    Ergebnisliste* lstView_;
-    QLabel* Label1_;
-    QLabel* lblCodes_;
-    QLabel* Label2_;
-    QLabel* lblMin_;
-    QLabel* Label3_;
-    QLabel* lblMax_;
-    QLabel* Label4_;
-    QLabel* lblMittel_;
-    QPushButton* cmdStart_;
-    QPushButton* cmdEnde_;
+    QLabel* Label5_ = nullptr;
+    QLineEdit* txtNr_ = nullptr;
+    QWidget* picDummy_ = nullptr;
+    Ergebnisliste* lstView_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* lblCodes_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* lblMin_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLabel* lblMax_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QLabel* lblMittel_ = nullptr;
+    QPushButton* cmdStart_ = nullptr;
+    QPushButton* cmdEnde_ = nullptr;
 
-    Ergebnismodell* modell_;
+    Ergebnismodell* modell_ = nullptr;
     // Before the run, which stops its workers drawing from it when it goes.
     quorbix::Zufall zufall_;
     std::unique_ptr<quorbix::Auswertung> auswertung_;

@@ -18,6 +18,8 @@
 using namespace quorbix;
 using ui::twRect;
 
+namespace hauptfenster {
+
 namespace {
 
 QLabel* Label(QWidget* eltern, const QString& name, const QRect& lage, const QString& text,
@@ -26,12 +28,12 @@ QLabel* Label(QWidget* eltern, const QString& name, const QRect& lage, const QSt
     return ui::farbigesLabel(eltern, name, lage, text, art, hinten, vorn);
 }
 
-Drehfeld* neuesDrehfeld(QWidget* eltern, const QString& name, const QRect& lage, QLabel* label,
-                        int mindestens, int höchstens) {
-    auto* d = new Drehfeld(eltern);
+ui::Drehfeld* neuesDrehfeld(QWidget* eltern, const QString& name, const QRect& lage, QLabel* label,
+                            int mindestens, int höchstens) {
+    auto* d = new ui::Drehfeld(eltern);
     d->setObjectName(name);
     d->setGeometry(lage);
-    d->binde(label, Drehfeld::Bindung::Beschriftung);
+    d->binde(label, ui::Drehfeld::Bindung::Beschriftung);
     d->setMinimum(mindestens);
     d->setMaximum(höchstens);
     return d;
@@ -67,7 +69,7 @@ void Bedienfeld::erzeugeEingabe(QWidget* fläche, const QColor& knopfFläche) {
     Line1_->setFrameShadow(QFrame::Sunken);
     Line1_->setGeometry(0, ui::tw(765) - 1, ui::tw(5040), 2);
     for (int f = 0; f < MaxFelder; ++f) {
-        const int links = Brett::PanelSpalte(f);
+        const int links = PanelSpalte(f);
         lblMen_[f] = Label(fraComp_, ui::Elementname("lblMen", f), twRect(links, 840, 375, 375),
                            QStringLiteral("1"), knopfFläche, Qt::black, zelle);
         updM_[f] = neuesDrehfeld(fraComp_, ui::Elementname("updM", f),
@@ -120,7 +122,7 @@ void Bedienfeld::erzeugeKnöpfe() {
     cmdFertig_[Korrekturknopf]->setDefault(true);
     for (int i = 1; i < MaxFarben; ++i) {
         lblComp_[i] = ui::kopiereLabel(lblComp_[0], ui::Elementname("lblComp", i));
-        lblComp_[i]->move(ui::tw(Brett::PanelSpalte(i)), lblComp_[0]->y());
+        lblComp_[i]->move(ui::tw(PanelSpalte(i)), lblComp_[0]->y());
     }
 }
 
@@ -162,11 +164,11 @@ void Bedienfeld::verbinde(QWidget* fläche, const Handlers& handlers) {
                          [klick = handlers.cmdFertig_Click, i] { klick(i); });
     }
     for (int f = 0; f < MaxFelder; ++f) {
-        QObject::connect(updM_[f], &Drehfeld::valueChanged, fraComp_,
+        QObject::connect(updM_[f], &ui::Drehfeld::valueChanged, fraComp_,
                          [änderung = handlers.updM_Change, f] { änderung(f); });
     }
-    QObject::connect(updSchw_, &Drehfeld::valueChanged, fraComp_, handlers.updSchw_Change);
-    QObject::connect(updWeiß_, &Drehfeld::valueChanged, fraComp_, handlers.updWeiß_Change);
+    QObject::connect(updSchw_, &ui::Drehfeld::valueChanged, fraComp_, handlers.updSchw_Change);
+    QObject::connect(updWeiß_, &ui::Drehfeld::valueChanged, fraComp_, handlers.updWeiß_Change);
     // Enter and Esc press "Zug zurück", the default and cancel button.
     for (const auto taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         auto* kürzel = new QShortcut(QKeySequence(taste), fläche);
@@ -197,7 +199,7 @@ void Bedienfeld::zeichne(const Schritt& schritt, bool fokus) {
         return;
     }
     fraComp_->setTitle(ui::Text(Rahmentitel(stand_)));
-    fraComp_->move(ui::tw(Brett::PanelLinks(stand_.AnzahlFelder())), fraComp_->y());
+    fraComp_->move(ui::tw(PanelLinks(stand_.AnzahlFelder())), fraComp_->y());
     zeichneLegende();
     zeichneEingabe();
     zeichneAntwort();
@@ -240,8 +242,8 @@ void Bedienfeld::zeichneEingabe() {
             continue;
         }
         // A colour fills the cell, so its symbol goes into the tag.
-        updM_[k]->binde(lblMen_[k],
-                        stand_.Farben() ? Drehfeld::Bindung::Tag : Drehfeld::Bindung::Beschriftung);
+        updM_[k]->binde(lblMen_[k], stand_.Farben() ? ui::Drehfeld::Bindung::Tag
+                                                    : ui::Drehfeld::Bindung::Beschriftung);
         updM_[k]->setMaximum(stand_.AnzahlFarben());
         updM_[k]->zeige(stand_.Eingabe()[k + 1]);
         zeigeSymbol(lblMen_[k], stand_.Eingabe()[k + 1], stand_);
@@ -259,7 +261,7 @@ void Bedienfeld::zeichneAntwort() {
         ui::setzeHintergrund(Zugfeld_, ui::PaletteFarbe(PaletteWeiß));
     }
     // The player answers the computer's guesses from its first one on.
-    for (Drehfeld* antwort : {updSchw_, updWeiß_}) {
+    for (ui::Drehfeld* antwort : {updSchw_, updWeiß_}) {
         antwort->setMaximum(stand_.AnzahlFelder());
         antwort->setEnabled(computerzug());
     }
@@ -272,6 +274,9 @@ void Bedienfeld::führeFokus() {
     // focus does not pass along the buttons being disabled one by one.
     const auto aktiv = Knopfzustände(stand_);
     QWidget* ziel = nullptr;
+    if (stand_.Phase() == Spielphase::Beendet || stand_.Phase() == Spielphase::Widerspruch) {
+        return; // the message box takes the focus, and its step gives it back
+    }
     if (stand_.Phase() == Spielphase::WartetAufAntwort) {
         ziel = updSchw_;
     } else if (aktiv[Hauptknopf]) {
@@ -326,3 +331,5 @@ void Bedienfeld::leere() {
         ui::setzeHintergrund(legende, Qt::white);
     }
 }
+
+} // namespace hauptfenster

@@ -16,12 +16,16 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QWidget;
+namespace ui {
 class Drehfeld;
-class Knopf;
-
+}
 namespace quorbix {
 class Zufall;
 }
+
+namespace hauptfenster {
+
+class Knopf;
 
 class Bedienfeld {
 public:
@@ -79,14 +83,16 @@ private:
     std::array<QLabel*, quorbix::MaxFarben> lblComp_{};
     QFrame* Line1_ = nullptr;
     std::array<QLabel*, quorbix::MaxFelder> lblMen_{};
-    std::array<Drehfeld*, quorbix::MaxFelder> updM_{};
+    std::array<ui::Drehfeld*, quorbix::MaxFelder> updM_{};
     QLabel* texLösung_ = nullptr;
     std::array<Knopf*, quorbix::Knopfzahl> cmdFertig_{};
     QLabel* Zugfeld_ = nullptr;
     QLabel* texSchwarze_ = nullptr;
     QLabel* lblSchw_ = nullptr;
-    Drehfeld* updSchw_ = nullptr;
+    ui::Drehfeld* updSchw_ = nullptr;
     QLabel* texWeiße_ = nullptr;
     QLabel* lblWeiß_ = nullptr;
-    Drehfeld* updWeiß_ = nullptr;
+    ui::Drehfeld* updWeiß_ = nullptr;
 };
+
+} // namespace hauptfenster

@@ -2,7 +2,7 @@
 // Where things stand on the main window, in twips: the board's rows and
 // fields (counted from 0) and what follows the board's width.
 
-namespace Brett {
+namespace hauptfenster {
 
 constexpr int ZeileOben(int zeile) {
     return 840 + 480 * zeile;
@@ -25,4 +25,4 @@ constexpr int PanelSpalte(int feld) {
     return 120 + 600 * feld;
 }
 
-} // namespace Brett
+} // namespace hauptfenster

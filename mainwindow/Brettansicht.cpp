@@ -12,8 +12,9 @@
 #include <QLabel>
 
 using namespace quorbix;
-using namespace Brett;
 using ui::twRect;
+
+namespace hauptfenster {
 
 Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand, Zufall& zufall)
     : stand_(stand), zufall_(zufall) {
@@ -210,3 +211,5 @@ void Brettansicht::leere() {
     entfernePins(lblSchwarz_, 0);
     entfernePins(lblWeiße_, 0);
 }
+
+} // namespace hauptfenster

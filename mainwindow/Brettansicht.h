@@ -11,6 +11,8 @@
 class QLabel;
 class QWidget;
 
+namespace hauptfenster {
+
 class Brettansicht {
 public:
     // Loading: the design elements, the row numbers and the (hidden)
@@ -46,3 +48,5 @@ private:
     std::vector<QLabel*> lblSchwarz_;
     std::vector<QLabel*> lblWeiße_;
 };
+
+} // namespace hauptfenster

@@ -7,6 +7,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace hauptfenster {
+
 Knopf::Knopf(const QString& text, QWidget* eltern) : QPushButton(text, eltern) {
     // A screen reader hears the caption as it is meant, without the hyphen
     // and blank where it wraps: "Einstel-lungen" is "Einstellungen"; a
@@ -76,3 +78,5 @@ void Knopf::paintEvent(QPaintEvent*) {
         maler.drawPrimitive(QStyle::PE_FrameFocusRect, fokus);
     }
 }
+
+} // namespace hauptfenster

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+namespace hauptfenster {
+
 class Knopf : public QPushButton {
     Q_OBJECT
 
@@ -17,3 +19,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
 };
+
+} // namespace hauptfenster

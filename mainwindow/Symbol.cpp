@@ -7,6 +7,8 @@
 
 using namespace quorbix;
 
+namespace hauptfenster {
+
 QColor Symbolfarbe(int symbol, const Spielstand& stand) {
     if (symbol < 1 || symbol > MaxFarben) {
         return Qt::white;
@@ -23,3 +25,5 @@ void zeigeSymbol(QLabel* zelle, int symbol, const Spielstand& stand) {
         ui::setzeHintergrund(zelle, Qt::white);
     }
 }
+
+} // namespace hauptfenster

@@ -48,7 +48,7 @@ void Stift(QLabel* pin, bool schwarz, int zug) {
         pin, zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art));
 }
 
-void Knöpfe(const std::array<Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand) {
+void Knöpfe(const std::array<hauptfenster::Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand) {
     for (int k = 0; k < quorbix::Knopfzahl; ++k) {
         Barrierefreiheit::setzeBeschreibung(knöpfe[static_cast<std::size_t>(k)], [k, &stand] {
             return ui::Text(quorbix::Knopfbeschreibung(quorbix::Knopfnummer(k), stand));

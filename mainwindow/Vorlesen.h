@@ -4,7 +4,9 @@
 
 #include <array>
 
+namespace hauptfenster {
 class Knopf;
+}
 class QLabel;
 
 namespace quorbix {
@@ -24,6 +26,6 @@ void Legende(QLabel* l, int k, const quorbix::Spielstand& stand);
 void Stift(QLabel* pin, bool schwarz, int zug);
 
 // What the seven buttons do, where their tooltip does not say it.
-void Knöpfe(const std::array<Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand);
+void Knöpfe(const std::array<hauptfenster::Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand);
 
 } // namespace Vorlesen

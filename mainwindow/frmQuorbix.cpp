@@ -16,6 +16,10 @@
 #include <QTimer>
 
 using namespace quorbix;
+using dialoge::frmEinstellungen;
+using dialoge::frmInfo;
+
+namespace hauptfenster {
 
 namespace {
 
@@ -158,12 +162,14 @@ void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, con
     brett_->zeichne(schritt);
     bedienfeld_->zeichne(schritt, anlass.has_value());
     Barrierefreiheit::meldeÄnderungen();
-    if (anlass) {
-        Barrierefreiheit::sage(this, ui::Text(Neuigkeit(*anlass, stand_, schritt, vorher)));
+    const QString nachricht =
+        anlass ? ui::Text(Neuigkeit(*anlass, stand_, schritt, vorher)) : QString();
+    if (schritt.Meldung == Meldungsart::Keine) {
+        Barrierefreiheit::sage(this, nachricht);
     }
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {
-        ui::zeigeMeldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)));
+        ui::zeigeMeldung(this, ui::Text(Meldungstext(schritt.Meldung, stand_)), nachricht);
         nachMeldung();
     }
     if (schritt.Einstellen) {
@@ -279,3 +285,5 @@ void frmQuorbix::closeEvent(QCloseEvent* ereignis) {
     }
     ereignis->accept();
 }
+
+} // namespace hauptfenster

@@ -16,6 +16,12 @@
 
 class QAction;
 class QTimer;
+namespace dialoge {
+class frmInfo;
+}
+
+namespace hauptfenster {
+
 class Bedienfeld;
 class Brettansicht;
 
@@ -98,5 +104,7 @@ private:
     QAction* mnuInfo_ = nullptr;
     QAction* mnuEnde_ = nullptr;
     // The about box lives as long as the window, so that its arming is kept.
-    class frmInfo* info_ = nullptr;
+    dialoge::frmInfo* info_ = nullptr;
 };
+
+} // namespace hauptfenster

@@ -67,8 +67,12 @@ std::string Computerweiter(const Spielstand& stand, const Vorher& vorher) {
     if (vorher.Phase == Spielphase::Unterbrochen) {
         return "Die Suche geht weiter. Ich denke ...";
     }
-    return AntwortAuf(stand, stand.Zug()) +
-           (stand.Phase() == Spielphase::Sucht ? "Ich denke ..." : "");
+    std::string text = AntwortAuf(stand, stand.Zug());
+    if (stand.Phase() == Spielphase::Sucht) {
+        return text + "Ich denke ...";
+    }
+    text.pop_back(); // a message follows
+    return text;
 }
 
 } // namespace

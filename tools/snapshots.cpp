@@ -426,13 +426,13 @@ int main(int argc, char** argv) {
     // The dialogs, shown without their modal loop.
     testhilfe::neuesSpiel(f, true, true, 6, 4);
     {
-        frmEinstellungen einstellungen(f.Stand().Vorgabe(), {}, &f);
+        dialoge::frmEinstellungen einstellungen(f.Stand().Vorgabe(), {}, &f);
         einstellungen.show();
         speichere(&einstellungen, QStringLiteral("settings"));
         einstellungen.hide();
     }
     {
-        frmInfo info({}, &f);
+        dialoge::frmInfo info({}, &f);
         info.show();
         speichere(&info, QStringLiteral("about"));
         info.hide();

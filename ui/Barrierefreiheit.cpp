@@ -185,7 +185,7 @@ private:
     // The game's spin control shows its value in its label: as a number or,
     // for a symbol, as a colour.
     QString shownValue() const {
-        const auto* d = qobject_cast<const Drehfeld*>(widget());
+        const auto* d = qobject_cast<const ui::Drehfeld*>(widget());
         if (d != nullptr && d->gebundenesLabel() != nullptr) {
             return Zelleninhalt(d->gebundenesLabel());
         }
@@ -414,18 +414,40 @@ private:
     QAbstractItemView* liste_;
 };
 
-// The hidden notification that says a window's news before Qt 6.8.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The hidden notification that says a window's news before Qt 6.8. There
+// are two, taken in turn: a screen reader drops a notification shown again
+// by the same object before it has said it (Orca 43 keeps only the newest
+// event of an object), and the news of two steps can follow at once.
 QWidget* nachrichtVon(QWidget* fenster) {
-    QWidget* ansage =
-        fenster->findChild<QWidget*>(QLatin1String(Nachrichtenname), Qt::FindDirectChildrenOnly);
-    if (ansage == nullptr) {
-        ansage = new QWidget(fenster);
+    static unsigned zähler = 0;
+    QList<QWidget*> ansagen =
+        fenster->findChildren<QWidget*>(QLatin1String(Nachrichtenname), Qt::FindDirectChildrenOnly);
+    while (ansagen.size() < 2) {
+        auto* ansage = new QWidget(fenster);
         ansage->setObjectName(QLatin1String(Nachrichtenname));
         ansage->setGeometry(0, 0, 0, 0);
         ansage->hide();
+        ansagen << ansage;
     }
-    return ansage;
+    return ansagen[static_cast<int>(zähler++ % 2)];
 }
+#endif
+
+// What clients hear of begins when the first one connects: what the controls
+// say then is what it finds.
+class Beobachter : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool aktiv) override {
+        for (AttachedTexts& texte : registry()) {
+            texte.gemeldeterName.reset();
+            texte.gemeldeteBeschreibung.reset();
+        }
+        if (aktiv) {
+            meldeÄnderungen();
+        }
+    }
+};
 
 } // namespace
 
@@ -434,6 +456,8 @@ void einrichten() {
     // application object.
     static const bool eingerichtet = [] {
         QAccessible::installFactory(factory);
+        static Beobachter beobachter;
+        QAccessible::installActivationObserver(&beobachter);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
         QAccessible::installUpdateHandler(alteBrücke);
 #endif

@@ -13,6 +13,8 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 
+namespace ui {
+
 Drehfeld::Drehfeld(QWidget* eltern) : QAbstractSpinBox(eltern) {
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setFrame(false);
@@ -74,7 +76,7 @@ void Drehfeld::schreibe() {
     }
     const QString text = QString::number(wert_);
     if (bindung_ == Bindung::Tag) {
-        ui::setzeTag(label_, text);
+        setzeTag(label_, text);
     } else {
         label_->setText(text);
     }
@@ -99,7 +101,7 @@ QAbstractSpinBox::StepEnabled Drehfeld::stepEnabled() const {
 }
 
 QSize Drehfeld::sizeHint() const {
-    return {ui::tw(270), ui::tw(375)};
+    return {tw(270), tw(375)};
 }
 QSize Drehfeld::minimumSizeHint() const {
     return {8, 10};
@@ -199,3 +201,5 @@ void Drehfeld::contextMenuEvent(QContextMenuEvent* ereignis) {
     // The up-down control has no menu; nor should the window get one instead.
     ereignis->accept();
 }
+
+} // namespace ui

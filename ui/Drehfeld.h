@@ -11,6 +11,8 @@
 
 class QLabel;
 
+namespace ui {
+
 class Drehfeld : public QAbstractSpinBox {
     Q_OBJECT
     Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged USER true)
@@ -68,3 +70,5 @@ private:
     int gedrückt_ = 0; // +1 upper arrow, -1 lower arrow
     int radRest_ = 0;  // wheel turn not yet worth a whole notch
 };
+
+} // namespace ui

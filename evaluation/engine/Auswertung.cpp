@@ -17,7 +17,7 @@ Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std
     const Eröffnung e = Eröffnungsreihen(Strategie, AnzahlFelder, AnzahlFarben);
     if (e.zufällig) {
         zufall.Randomize();
-        ziehung_ = std::make_unique<Ziehung>(AnzahlFelder, AnzahlFarben, zufall, lauf_);
+        einzelspiele_ = std::make_unique<Einzelspiele>(AnzahlFelder, AnzahlFarben, zufall, lauf_);
     } else {
         teilung_ = std::make_unique<Teilung>(AnzahlFelder, AnzahlFarben, e, lauf_, n);
     }
@@ -25,7 +25,7 @@ Auswertung::Auswertung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std
     try {
         for (unsigned w = 0; w < n; ++w) {
             threads_.emplace_back(
-                [this, w] { teilung_ ? teilung_->arbeite(w) : ziehung_->arbeite(); });
+                [this, w] { teilung_ ? teilung_->arbeite(w) : einzelspiele_->arbeite(); });
         }
     } catch (const std::system_error&) {
         // Too few resources for the workers: the ones started stop, without
@@ -61,10 +61,14 @@ int Auswertung::NächsterCode() {
     return züge;
 }
 
-Bilanz::Extreme Auswertung::Übergib(std::uint32_t bis, Bilanz& bilanz) {
-    assert(!beendet_ && bis <= bekannt_);
-    const Bilanz::Extreme neu = bilanz.zähle(lauf_.Züge(), erledigt_, bis);
-    erledigt_ = std::max(erledigt_, bis);
+Bilanz::Extreme Auswertung::Übergib(std::uint32_t höchstens, Bilanz& bilanz) {
+    assert(!beendet_);
+    const Zugliste& züge = lauf_.Züge();
+    const std::uint32_t bis = erledigt_ + std::min(höchstens, züge.size() - erledigt_);
+    const std::uint32_t vorher = bilanz.Codes;
+    const Bilanz::Extreme neu = bilanz.zähleBekannte(züge, erledigt_, bis);
+    erledigt_ += bilanz.Codes - vorher;
+    bekannt_ = std::max(bekannt_, erledigt_);
     if (erledigt_ == lauf_.Züge().size()) {
         Beenden();
     }
@@ -79,7 +83,7 @@ void Auswertung::Beenden() {
     }
     threads_.clear();
     teilung_.reset();
-    ziehung_.reset();
+    einzelspiele_.reset();
 }
 
 } // namespace quorbix

@@ -3,7 +3,7 @@
 // in counting order, the number of moves its replayed game needs, without
 // replaying every game candidate by candidate. Strategies with fixed
 // opening rows split the code space by the answers (Teilung); strategy 4's
-// games share nothing and are searched one by one (Ziehung). Either engine
+// games share nothing and are played one by one (Einzelspiele). Either engine
 // runs on worker threads and gives the same moves for every code on any
 // number of them.
 
@@ -22,7 +22,7 @@
 namespace quorbix {
 
 class Teilung;
-class Ziehung;
+class Einzelspiele;
 
 // A run over every code on worker threads. How a code's result reaches the
 // list: a worker finishes the code's game and reports its moves (each code
@@ -55,10 +55,10 @@ public:
     // Fertig().
     int NächsterCode();
 
-    // Hands out the codes from the next one up to `bis` (at most Bekannt())
-    // at once, counted into `bilanz`, without waiting; returns which
+    // Hands out at most `höchstens` codes from the next one on, as many as
+    // are known, at once into `bilanz`, without waiting; returns which
     // extremes changed.
-    Bilanz::Extreme Übergib(std::uint32_t bis, Bilanz& bilanz);
+    Bilanz::Extreme Übergib(std::uint32_t höchstens, Bilanz& bilanz);
 
     // Ends the run after the codes handed out so far: the workers stop and
     // what they did beyond is dropped, and the working storage is freed.
@@ -74,7 +74,7 @@ private:
     std::uint32_t bekannt_ = 0;
     bool beendet_ = false;
     std::unique_ptr<Teilung> teilung_;
-    std::unique_ptr<Ziehung> ziehung_;
+    std::unique_ptr<Einzelspiele> einzelspiele_;
     std::vector<std::thread> threads_;
 };
 

@@ -5,198 +5,457 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <cstddef>
+#include <cstring>
+#include <stdexcept>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quorbix {
 
 namespace {
 
-// A worker's player of strategy 4's games. The next guess is found by a
-// depth-first search over the fields from the most significant one (the
-// last), skipping every block of codes whose fixed fields already rule out
-// one of the answers: too many or too few black pegs, or too many or too few
-// pegs of the guess's symbols, for the fields still open. The moves are
-// checked eight at a time, one byte each.
-struct Einzelspiele {
-    static constexpr std::uint64_t Hoch = 0x8080808080808080ULL;
-    static constexpr std::uint64_t Eins = 0x0101010101010101ULL;
+// Sixteen byte lanes, one per move: SSE2 where the processor has it (every
+// x86-64 does), plain bytes elsewhere.
+class Bahnen {
+public:
+    static constexpr unsigned Anzahl = 16;
 
-    // Eight moves, one byte lane each.
-    struct Achtzüge {
-        std::uint64_t schwarz = 0; // the answers
-        std::uint64_t gesamt = 0;  // black + white
-        std::uint64_t belegt = 0;  // Hoch in the lanes in use
-        // Lanes whose guess holds symbol v in field k.
-        std::array<std::array<std::uint64_t, MaxFarben + 1>, MaxFelder + 1> gleich{};
-        // Lanes whose guess holds symbol v more than c times.
-        std::array<std::array<std::uint64_t, MaxFelder + 1>, MaxFarben + 1> mehr{};
-    };
-
-    std::int16_t felder;
-    std::int16_t farben;
-    std::vector<Achtzüge> züge;
-    std::size_t anzahlZüge = 0;
-    // Search state: the code being built and its symbol counts; per field,
-    // the black and shared pegs of the fields fixed above it.
-    Reihe start{};
-    Reihe code{};
-    std::array<int, MaxFarben + 1> anzahl{};
-    std::vector<std::uint64_t> schwarzBisher, gesamtBisher; // (field, word)
-
-    Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben)
-        : felder(AnzahlFelder), farben(AnzahlFarben) {}
-
-    // Keeps move `zug` with its answer for the searches to come.
-    void merke(const Reihe& zug, unsigned schwarz, unsigned gesamt) {
-        const std::size_t wort = anzahlZüge / 8;
-        const unsigned bahn = 8 * static_cast<unsigned>(anzahlZüge % 8);
-        if (wort == züge.size()) {
-            züge.emplace_back();
-        }
-        Achtzüge& a = züge[wort];
-        std::array<int, MaxFarben + 1> zugAnzahl{};
-        for (int k = 1; k <= felder; ++k) {
-            // Random openings and candidates hold symbols only.
-            assert(zug[k] >= 1 && zug[k] <= farben);
-            const auto v = static_cast<std::size_t>(zug[k]);
-            ++zugAnzahl[v];
-            a.gleich[static_cast<std::size_t>(k)][v] |= std::uint64_t{1} << bahn;
-        }
-        for (std::size_t v = 1; v <= MaxFarben; ++v) {
-            for (int c = 0; c < zugAnzahl[v]; ++c) {
-                a.mehr[v][static_cast<std::size_t>(c)] |= std::uint64_t{1} << bahn;
-            }
-        }
-        a.schwarz |= std::uint64_t{schwarz} << bahn;
-        a.gesamt |= std::uint64_t{gesamt} << bahn;
-        a.belegt |= std::uint64_t{0x80} << bahn;
-        ++anzahlZüge;
+    Bahnen() = default;
+    static Bahnen alle(std::uint8_t b) {
+        Bahnen r;
+        std::array<std::uint8_t, Anzahl> a;
+        a.fill(b);
+        r.lade(a);
+        return r;
+    }
+    static Bahnen aus(const std::array<std::uint8_t, Anzahl>& a) {
+        Bahnen r;
+        r.lade(a);
+        return r;
+    }
+    std::array<std::uint8_t, Anzahl> bytes() const {
+        std::array<std::uint8_t, Anzahl> a;
+        std::memcpy(a.data(), &v_, Anzahl);
+        return a;
     }
 
-    int spiele(std::uint32_t nr, const Reihe& öffnung) {
-        const Reihe geheim = CodeNummer(nr, felder, farben);
-        const std::uint64_t geheimAnzahlen = Symbolzahlen(geheim, felder);
-        züge.clear();
-        anzahlZüge = 0;
+#if defined(__SSE2__)
+    friend Bahnen operator&(Bahnen a, Bahnen b) {
+        return Bahnen(_mm_and_si128(a.v_, b.v_));
+    }
+    friend Bahnen operator|(Bahnen a, Bahnen b) {
+        return Bahnen(_mm_or_si128(a.v_, b.v_));
+    }
+    friend Bahnen operator+(Bahnen a, Bahnen b) {
+        return Bahnen(_mm_add_epi8(a.v_, b.v_));
+    }
+    // a without the bits of b.
+    friend Bahnen ohne(Bahnen a, Bahnen b) {
+        return Bahnen(_mm_andnot_si128(b.v_, a.v_));
+    }
+    // 0xFF in the lanes where a and b are equal, 0 elsewhere.
+    friend Bahnen gleich(Bahnen a, Bahnen b) {
+        return Bahnen(_mm_cmpeq_epi8(a.v_, b.v_));
+    }
+    // The bits set in any lane.
+    std::uint8_t oder() const {
+        __m128i x = _mm_or_si128(v_, _mm_srli_si128(v_, 8));
+        x = _mm_or_si128(x, _mm_srli_si128(x, 4));
+        x = _mm_or_si128(x, _mm_srli_si128(x, 2));
+        x = _mm_or_si128(x, _mm_srli_si128(x, 1));
+        return static_cast<std::uint8_t>(_mm_cvtsi128_si32(x));
+    }
+    friend bool operator==(Bahnen a, Bahnen b) {
+        return _mm_movemask_epi8(_mm_cmpeq_epi8(a.v_, b.v_)) == 0xFFFF;
+    }
+
+private:
+    explicit Bahnen(__m128i v) : v_(v) {}
+    void lade(const std::array<std::uint8_t, Anzahl>& a) {
+        std::memcpy(&v_, a.data(), Anzahl);
+    }
+    __m128i v_ = _mm_setzero_si128();
+#else
+    template <class F> static Bahnen je(Bahnen a, Bahnen b, F f) {
+        Bahnen r;
+        for (unsigned i = 0; i < Anzahl; ++i) {
+            r.v_[i] = static_cast<std::uint8_t>(f(a.v_[i], b.v_[i]));
+        }
+        return r;
+    }
+    friend Bahnen operator&(Bahnen a, Bahnen b) {
+        return je(a, b, [](unsigned x, unsigned y) { return x & y; });
+    }
+    friend Bahnen operator|(Bahnen a, Bahnen b) {
+        return je(a, b, [](unsigned x, unsigned y) { return x | y; });
+    }
+    friend Bahnen operator+(Bahnen a, Bahnen b) {
+        return je(a, b, [](unsigned x, unsigned y) { return x + y; });
+    }
+    friend Bahnen ohne(Bahnen a, Bahnen b) {
+        return je(a, b, [](unsigned x, unsigned y) { return x & ~y; });
+    }
+    friend Bahnen gleich(Bahnen a, Bahnen b) {
+        return je(a, b, [](unsigned x, unsigned y) { return x == y ? 0xFFU : 0U; });
+    }
+    std::uint8_t oder() const {
+        std::uint8_t r = 0;
+        for (const std::uint8_t b : v_) {
+            r |= b;
+        }
+        return r;
+    }
+    friend bool operator==(Bahnen a, Bahnen b) {
+        return a.v_ == b.v_;
+    }
+
+private:
+    void lade(const std::array<std::uint8_t, Anzahl>& a) {
+        v_ = a;
+    }
+    std::array<std::uint8_t, Anzahl> v_{};
+#endif
+};
+
+} // namespace
+
+// The search for a game's next guess. Each node fixes the fields above some
+// field k and leaves fields 1..k open; per earlier move its lane holds
+//   schwarz: the black pegs the open fields must still earn,
+//   gesamt:  the black and white pegs they must still earn,
+//   fehlend: the symbols the fixed fields hold fewer times than the guess
+//            (one more of these earns a peg of `gesamt`).
+// Both counts must lie within 0..k. So where a lane needs all k blacks,
+// field k must take the guess's symbol there; where it needs none, any
+// other; likewise a `gesamt` of k needs a symbol of `fehlend` and one of 0
+// none of them. The symbols field k may take are found for all moves in one
+// pass, and at the last open field the bounds are the exact test.
+//
+// On 7 and 8 fields a small table remembers the nodes found dead for the rest
+// of the search: the open fields, the lanes' `schwarz` and the symbol counts
+// of the fixed fields (capped at the most any guess holds) decide all of a
+// node's lanes. On fewer fields it costs about what it saves. More than 16
+// moves take several groups of lanes, without the table.
+class Spieler::Suche {
+public:
+    Suche(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben)
+        : felder_(AnzahlFelder), farben_(AnzahlFarben),
+          farbMaske_(static_cast<unsigned>((1U << AnzahlFarben) - 1)),
+          gedächtnis_(AnzahlFelder >= 7) {
+        for (unsigned v = 1; v <= MaxFarben; ++v) {
+            bit_[v] = Bahnen::alle(static_cast<std::uint8_t>(1U << (v - 1)));
+        }
+        for (unsigned k = 0; k <= MaxFelder; ++k) {
+            zahl_[k] = Bahnen::alle(static_cast<std::uint8_t>(k));
+        }
+        if (gedächtnis_) {
+            tabelle_.resize(Tabellengröße);
+        }
+    }
+
+    int spiele(std::uint32_t nummer, const Reihe& öffnung) {
+        const Reihe geheim = CodeNummer(nummer, felder_, farben_);
+        const std::uint64_t geheimAnzahlen = Symbolzahlen(geheim, felder_);
+        gruppen_.clear();
+        anzahlZüge_ = 0;
+        kappe_.fill(0);
         Reihe zug = öffnung;
         for (int r = 1;; ++r) {
             unsigned schwarz = 0;
-            for (int k = 1; k <= felder; ++k) {
+            for (int k = 1; k <= felder_; ++k) {
                 schwarz += zug[k] == geheim[k] ? 1U : 0U;
             }
-            if (schwarz == static_cast<unsigned>(felder)) {
+            if (schwarz == static_cast<unsigned>(felder_)) {
                 return r;
             }
-            merke(zug, schwarz, gemeinsame(Symbolzahlen(zug, felder), geheimAnzahlen));
+            merke(zug, schwarz, gemeinsame(Symbolzahlen(zug, felder_), geheimAnzahlen));
             // The search may start behind the last guess, except after the
             // opening, which is not a candidate. A guess that is not the
             // code comes before it, so it is never the last code.
             if (r == 1) {
-                start = CodeNummer(0, felder, farben);
+                start_ = CodeNummer(0, felder_, farben_);
             } else {
-                start = zug;
-                [[maybe_unused]] const bool davor = Weiterzählen(start, felder, farben);
+                start_ = zug;
+                [[maybe_unused]] const bool davor = Weiterzählen(start_, felder_, farben_);
                 assert(davor);
             }
             zug = ersteStimmige();
         }
     }
 
-    Reihe ersteStimmige() {
-        const std::size_t w = züge.size();
-        anzahl.fill(0);
-        schwarzBisher.assign(static_cast<std::size_t>(felder + 1) * w, 0);
-        gesamtBisher.assign(static_cast<std::size_t>(felder + 1) * w, 0);
-        code = Reihe{};
-        // The code under evaluation agrees with every answer and comes at
-        // or after the start, so the search cannot fail.
-        [[maybe_unused]] const bool gefunden = suche(felder, true);
-        assert(gefunden);
-        return code;
+private:
+    // Sixteen moves, one byte lane each, kept as bytes so that a move is
+    // written lane by lane; lanes not in use never rule anything out.
+    using Bytes = std::array<std::uint8_t, Bahnen::Anzahl>;
+    struct Gruppe {
+        Gruppe() {
+            schwarz.fill(Unbenutzt);
+            gesamt.fill(Unbenutzt);
+        }
+        // The guess's symbol in field k, as a bit.
+        alignas(16) std::array<Bytes, MaxFelder + 1> symbol{};
+        // 0xFF where the guess holds symbol v in field k.
+        alignas(16) std::array<std::array<Bytes, MaxFarben + 1>, MaxFelder + 1> gleich{};
+        // 0xFF where the guess holds symbol v more than c times.
+        alignas(16) std::array<std::array<Bytes, MaxFelder + 2>, MaxFarben + 1> mehr{};
+        alignas(16) Bytes schwarz{};
+        alignas(16) Bytes gesamt{};
+        alignas(16) Bytes fehlend{};
+    };
+    struct Stand {
+        Bahnen schwarz, gesamt, fehlend;
+    };
+    // A dead node: its lanes' black pegs still needed, and its open fields
+    // above the capped symbol counts, with the search it belongs to.
+    struct Eintrag {
+        std::uint64_t schwarz[2];
+        std::uint64_t rest;
+        std::uint32_t stempel;
+    };
+    static constexpr std::uint8_t Unbenutzt = 0x40;
+    static constexpr std::size_t Tabellengröße = 4096;
+    // Nodes with this many open fields are looked up; fewer cost more to
+    // look up than to search.
+    static constexpr int GedächtnisVon = 3;
+    static constexpr int GedächtnisBis = 5;
+
+    void merke(const Reihe& zug, unsigned schwarz, unsigned gesamt) {
+        const unsigned bahn = anzahlZüge_ % Bahnen::Anzahl;
+        if (bahn == 0) {
+            gruppen_.emplace_back();
+        }
+        Gruppe& g = gruppen_.back();
+        std::array<unsigned, MaxFarben + 1> zugAnzahl{};
+        for (int k = 1; k <= felder_; ++k) {
+            // Random openings and candidates hold symbols only.
+            assert(zug[k] >= 1 && zug[k] <= farben_);
+            const auto v = static_cast<std::size_t>(zug[k]);
+            ++zugAnzahl[v];
+            g.symbol[static_cast<std::size_t>(k)][bahn] = static_cast<std::uint8_t>(1U << (v - 1));
+            g.gleich[static_cast<std::size_t>(k)][v][bahn] = 0xFF;
+        }
+        std::uint8_t symbole = 0;
+        for (std::size_t v = 1; v <= MaxFarben; ++v) {
+            for (unsigned c = 0; c < zugAnzahl[v]; ++c) {
+                g.mehr[v][c][bahn] = 0xFF;
+            }
+            if (zugAnzahl[v] > 0) {
+                symbole = static_cast<std::uint8_t>(symbole | (1U << (v - 1)));
+            }
+            kappe_[v] = std::max(kappe_[v], zugAnzahl[v]);
+        }
+        g.schwarz[bahn] = static_cast<std::uint8_t>(schwarz);
+        g.gesamt[bahn] = static_cast<std::uint8_t>(gesamt);
+        g.fehlend[bahn] = symbole;
+        ++anzahlZüge_;
     }
 
-    // Fixes field k (fields above k are fixed); `eng`: the fields above equal
-    // those of `start`, so field k may not go below start's.
-    bool suche(int k, bool eng) {
-        const std::size_t w = züge.size();
-        const std::uint64_t rest = Eins * static_cast<std::uint64_t>(k - 1);
-        const std::uint64_t* schwarzOben = &schwarzBisher[static_cast<std::size_t>(k) * w];
-        const std::uint64_t* gesamtOben = &gesamtBisher[static_cast<std::size_t>(k) * w];
-        std::uint64_t* schwarzHier = &schwarzBisher[static_cast<std::size_t>(k - 1) * w];
-        std::uint64_t* gesamtHier = &gesamtBisher[static_cast<std::size_t>(k - 1) * w];
-        const auto feld = static_cast<std::size_t>(k);
-        for (int v = eng ? start[k] : 1; v <= farben; ++v) {
-            const auto sym = static_cast<std::size_t>(v);
-            const auto schon = static_cast<std::size_t>(anzahl[sym]);
-            bool möglich = true;
-            for (std::size_t i = 0; i < w && möglich; ++i) {
-                const Achtzüge& a = züge[i];
-                const std::uint64_t s = schwarzOben[i] + a.gleich[feld][sym];
-                const std::uint64_t g = gesamtOben[i] + a.mehr[sym][schon];
-                // Per lane: s <= answer <= s + rest, and the same for g.
-                const std::uint64_t ok = ((a.schwarz | Hoch) - s) &
-                                         (((s + rest) | Hoch) - a.schwarz) &
-                                         ((a.gesamt | Hoch) - g) & (((g + rest) | Hoch) - a.gesamt);
-                möglich = (ok & a.belegt) == a.belegt;
-                schwarzHier[i] = s;
-                gesamtHier[i] = g;
-            }
-            if (!möglich) {
-                continue;
-            }
-            code[k] = static_cast<std::int16_t>(v);
-            if (k == 1) {
-                return true;
-            }
-            ++anzahl[sym];
-            if (suche(k - 1, eng && v == start[k])) {
-                return true;
-            }
-            --anzahl[sym];
+    Reihe ersteStimmige() {
+        const std::size_t n = gruppen_.size();
+        stand_.resize(static_cast<std::size_t>(felder_ + 1) * n);
+        for (std::size_t i = 0; i < n; ++i) {
+            stand_[static_cast<std::size_t>(felder_) * n + i] =
+                Stand{Bahnen::aus(gruppen_[i].schwarz), Bahnen::aus(gruppen_[i].gesamt),
+                      Bahnen::aus(gruppen_[i].fehlend)};
         }
-        return false;
+        anzahl_.fill(0);
+        gekappt_ = 0;
+        if (++stempel_ == 0) {
+            std::fill(tabelle_.begin(), tabelle_.end(), Eintrag{});
+            stempel_ = 1;
+        }
+        code_ = Reihe{};
+        // The code under evaluation agrees with every answer and comes at
+        // or after the start, so the search cannot fail: if it does, the
+        // engine is wrong, and says so as the plain replay does.
+        const bool gefunden = n > 1         ? beginne<false, 0>()
+                              : gedächtnis_ ? beginne<true, 1>()
+                                            : beginne<false, 1>();
+        if (!gefunden) {
+            throw std::logic_error("STOP");
+        }
+        return code_;
     }
+
+    template <bool Gedächtnis, std::size_t G> bool beginne() {
+        switch (felder_) {
+        case 1:
+            return suche<1, Gedächtnis, G, true>();
+        case 2:
+            return suche<2, Gedächtnis, G, true>();
+        case 3:
+            return suche<3, Gedächtnis, G, true>();
+        case 4:
+            return suche<4, Gedächtnis, G, true>();
+        case 5:
+            return suche<5, Gedächtnis, G, true>();
+        case 6:
+            return suche<6, Gedächtnis, G, true>();
+        case 7:
+            return suche<7, Gedächtnis, G, true>();
+        default:
+            return suche<8, Gedächtnis, G, true>();
+        }
+    }
+
+    Eintrag* platz(std::uint64_t s0, std::uint64_t s1, std::uint64_t rest) {
+        std::uint64_t h = (s0 * 0x9E3779B97F4A7C15ULL) ^ (s1 * 0xC2B2AE3D27D4EB4FULL) ^
+                          (rest * 0x165667B19E3779F9ULL);
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ULL;
+        return &tabelle_[h >> (64 - 12)];
+    }
+    bool gleicht(const Eintrag& e, std::uint64_t s0, std::uint64_t s1, std::uint64_t rest) const {
+        return e.stempel == stempel_ && e.rest == rest && e.schwarz[0] == s0 && e.schwarz[1] == s1;
+    }
+
+    // The node with fields 1..K open; `Eng`: the fields above equal those of
+    // the start, so field K may not go below the start's.
+    template <int K, bool Gedächtnis, std::size_t G, bool Eng> bool suche() {
+        const std::size_t n = G != 0 ? G : gruppen_.size();
+        constexpr auto feld = static_cast<std::size_t>(K);
+        const Stand* hier = &stand_[feld * n];
+        const Bahnen offen = zahl_[feld];
+        const Bahnen null = zahl_[0];
+        Bahnen verboten;
+        for (std::size_t i = 0; i < n; ++i) {
+            const Stand& s = hier[i];
+            const Bahnen symbol = Bahnen::aus(gruppen_[i].symbol[feld]);
+            verboten = verboten | ohne(gleich(s.schwarz, offen), symbol) |
+                       (gleich(s.schwarz, null) & symbol) |
+                       ohne(gleich(s.gesamt, offen), s.fehlend) |
+                       (gleich(s.gesamt, null) & s.fehlend);
+        }
+        unsigned erlaubt = ~unsigned{verboten.oder()} & farbMaske_;
+        if constexpr (Eng) {
+            erlaubt &= ~0U << (start_[feld] - 1);
+        }
+        if (erlaubt == 0) {
+            return false;
+        }
+        if constexpr (K == 1) {
+            code_[1] = static_cast<std::int16_t>(std::countr_zero(erlaubt) + 1);
+            return true;
+        } else {
+            Eintrag* eintrag = nullptr;
+            std::uint64_t s0 = 0;
+            std::uint64_t s1 = 0;
+            std::uint64_t rest = 0;
+            if constexpr (Gedächtnis) {
+                if constexpr (!Eng && K >= GedächtnisVon && K <= GedächtnisBis) {
+                    const auto b = hier[0].schwarz.bytes();
+                    std::memcpy(&s0, b.data(), 8);
+                    std::memcpy(&s1, b.data() + 8, 8);
+                    rest = gekappt_ | std::uint64_t{feld} << 32;
+                    eintrag = platz(s0, s1, rest);
+                    if (gleicht(*eintrag, s0, s1, rest)) {
+                        return false;
+                    }
+                }
+            }
+            Stand* unten = &stand_[(feld - 1) * n];
+            while (erlaubt != 0) {
+                const auto v = static_cast<std::size_t>(std::countr_zero(erlaubt) + 1);
+                erlaubt &= erlaubt - 1;
+                const Bahnen bit = bit_[v];
+                const auto c = static_cast<std::size_t>(anzahl_[v]);
+                for (std::size_t i = 0; i < n; ++i) {
+                    const Gruppe& g = gruppen_[i];
+                    unten[i].schwarz = hier[i].schwarz + Bahnen::aus(g.gleich[feld][v]);
+                    unten[i].gesamt = hier[i].gesamt + Bahnen::aus(g.mehr[v][c]);
+                    unten[i].fehlend =
+                        ohne(hier[i].fehlend, bit) | (Bahnen::aus(g.mehr[v][c + 1]) & bit);
+                }
+                const std::uint64_t schritt =
+                    anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
+                ++anzahl_[v];
+                gekappt_ += schritt;
+                code_[feld] = static_cast<std::int16_t>(v);
+                if (Eng && static_cast<int>(v) == start_[feld]
+                        ? suche<K - 1, Gedächtnis, G, Eng>()
+                        : suche<K - 1, Gedächtnis, G, false>()) {
+                    return true;
+                }
+                --anzahl_[v];
+                gekappt_ -= schritt;
+            }
+            if constexpr (Gedächtnis) {
+                if (eintrag != nullptr) {
+                    *eintrag = Eintrag{{s0, s1}, rest, stempel_};
+                }
+            }
+            return false;
+        }
+    }
+
+    std::int16_t felder_;
+    std::int16_t farben_;
+    unsigned farbMaske_;
+    bool gedächtnis_;
+    std::array<Bahnen, MaxFarben + 1> bit_{};
+    std::array<Bahnen, MaxFelder + 1> zahl_{};
+    std::vector<Gruppe> gruppen_;
+    unsigned anzahlZüge_ = 0;
+    // The most times any guess so far holds each symbol.
+    std::array<unsigned, MaxFarben + 1> kappe_{};
+    // Search state: the start, the code being built, its symbol counts
+    // (also capped by kappe_, four bits per symbol), and per open fields and
+    // group the lanes.
+    Reihe start_{};
+    Reihe code_{};
+    std::array<unsigned, MaxFarben + 1> anzahl_{};
+    std::uint64_t gekappt_ = 0;
+    std::vector<Stand> stand_;
+    std::vector<Eintrag> tabelle_;
+    std::uint32_t stempel_ = 0;
 };
 
-} // namespace
+Spieler::Spieler(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben)
+    : suche_(std::make_unique<Suche>(AnzahlFelder, AnzahlFarben)) {}
 
-Ziehung::Ziehung(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, Zufall& zufall, Lauf& lauf)
-    : lauf(lauf), felder(AnzahlFelder), farben(AnzahlFarben), zufall(zufall),
-      anzahlCodes(AnzahlCodes(AnzahlFelder, AnzahlFarben)) {}
+Spieler::~Spieler() = default;
 
-void Ziehung::arbeite() {
-    Einzelspiele spieler(felder, farben);
+int Spieler::Züge(std::uint32_t nummer, const Reihe& öffnung) {
+    return suche_->spiele(nummer, öffnung);
+}
+
+Einzelspiele::Einzelspiele(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, Zufall& zufall,
+                           Lauf& lauf)
+    : lauf_(lauf), felder_(AnzahlFelder), farben_(AnzahlFarben), zufall_(zufall),
+      anzahlCodes_(AnzahlCodes(AnzahlFelder, AnzahlFarben)) {}
+
+void Einzelspiele::arbeite() {
+    Spieler spieler(felder_, farben_);
     std::array<Reihe, Block> öffnungen{};
     std::uint32_t von = 0;
     std::uint32_t bis = 0;
     const auto nimm = [&] {
-        if (nächster == anzahlCodes) {
+        if (nächster_ == anzahlCodes_) {
             return false;
         }
-        von = nächster;
-        bis = std::min(anzahlCodes, von + Block);
-        nächster = bis;
+        von = nächster_;
+        bis = std::min(anzahlCodes_, von + Block);
+        nächster_ = bis;
         for (std::uint32_t i = von; i < bis; ++i) {
-            ZieheZufallsreihe(öffnungen[i - von], felder, farben, zufall);
+            ZieheZufallsreihe(öffnungen[i - von], felder_, farben_, zufall_);
         }
         return true;
     };
-    while (lauf.take([] { return true; }, nimm)) {
+    while (lauf_.take([] { return true; }, nimm)) {
         for (std::uint32_t i = von; i < bis; ++i) {
-            if (lauf.stopped()) {
+            if (lauf_.stopped()) {
                 return;
             }
-            lauf.melde(i, spieler.spiele(i, öffnungen[i - von]));
+            lauf_.melde(i, spieler.Züge(i, öffnungen[i - von]));
         }
-        lauf.notify();
+        lauf_.notify();
     }
-}
-
-int Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::uint32_t nummer,
-                const Reihe& öffnung) {
-    return Einzelspiele(AnzahlFelder, AnzahlFarben).spiele(nummer, öffnung);
 }
 
 } // namespace quorbix

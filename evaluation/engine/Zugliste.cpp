@@ -2,6 +2,8 @@
 
 #include "evaluation/engine/Buffer.h"
 
+#include <algorithm>
+
 namespace quorbix {
 
 Zugliste::Zugliste(std::uint32_t anzahl) : werte_(allowed(anzahl)) {}
@@ -23,13 +25,30 @@ void Zugliste::setze(std::uint32_t nummer, int züge) {
     }
 }
 
-Bilanz::Extreme Bilanz::zähle(const Zugliste& züge, std::uint32_t von, std::uint32_t bis) {
-    Extreme neu;
-    for (std::uint32_t i = von; i < bis; ++i) {
-        const Extreme e = zähle(züge[i]);
-        neu.Minimum = neu.Minimum || e.Minimum;
-        neu.Maximum = neu.Maximum || e.Maximum;
+Bilanz::Extreme Bilanz::zähleBekannte(const Zugliste& züge, std::uint32_t von, std::uint32_t bis) {
+    if (von >= bis || züge.wert(von) == 0) {
+        return {};
     }
+    const Extreme erstes = zähle(züge.wert(von));
+    // One pass that only the rare count beyond a byte leaves.
+    int min = Minimum;
+    int max = Maximum;
+    std::int64_t summe = 0;
+    std::uint32_t i = von + 1;
+    for (; i < bis; ++i) {
+        const int z = züge.wert(i);
+        if (z == 0) {
+            break;
+        }
+        min = std::min(min, z);
+        max = std::max(max, z);
+        summe += z;
+    }
+    const Extreme neu{erstes.Minimum || min < Minimum, erstes.Maximum || max > Maximum};
+    Minimum = min;
+    Maximum = max;
+    Summe += summe;
+    Codes += i - von - 1;
     return neu;
 }
 

@@ -22,14 +22,17 @@ public:
     Zugliste& operator=(const Zugliste&) = delete;
 
     std::uint32_t size() const { return static_cast<std::uint32_t>(werte_.size()); }
-    int operator[](std::uint32_t nummer) const {
-        const std::uint8_t w = werte_[nummer].load(std::memory_order_acquire);
-        return w != Groß ? w : großer(nummer);
-    }
+    int operator[](std::uint32_t nummer) const { return wert(nummer); }
     bool bekannt(std::uint32_t nummer) const {
         return werte_[nummer].load(std::memory_order_acquire) != 0;
     }
     void setze(std::uint32_t nummer, int züge);
+
+    // The moves of code `nummer`, 0 if not known yet.
+    int wert(std::uint32_t nummer) const {
+        const std::uint8_t w = werte_[nummer].load(std::memory_order_acquire);
+        return w != Groß ? w : großer(nummer);
+    }
 
 private:
     static constexpr std::uint8_t Groß = 255;
@@ -59,8 +62,9 @@ struct Bilanz {
         ++Codes;
         return neu;
     }
-    // Counts the codes `von` to `bis` - 1 of `züge`, all known.
-    Extreme zähle(const Zugliste& züge, std::uint32_t von, std::uint32_t bis);
+    // Counts the codes of `züge` from `von` on, up to `bis` - 1 or to the
+    // first whose moves are not known yet.
+    Extreme zähleBekannte(const Zugliste& züge, std::uint32_t von, std::uint32_t bis);
     // The average in tenths of a move, rounded half to even; 0 without codes.
     std::int64_t MittelZehntel() const;
 };

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <functional>
 
+using hauptfenster::frmQuorbix;
+
 namespace testhilfe {
 
 // Lets the windows' events run until `bis` holds: long work goes on in the
@@ -23,11 +25,11 @@ inline void warteAufSuche(const QPointer<frmQuorbix>& f) {
     warteBis([&f] { return !f || !f->SucheLäuft(); });
 }
 
-inline void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int farbenZahl, int felder) {
+inline void neuesSpiel(frmQuorbix& f, bool farben, bool mensch, int symbole, int felder) {
     f.Lösch();
     f.setFarben(farben);
     f.setMensch(mensch);
-    f.setAnzahlFarben(static_cast<std::int16_t>(farbenZahl));
+    f.setAnzahlFarben(static_cast<std::int16_t>(symbole));
     f.setAnzahlFelder(static_cast<std::int16_t>(felder));
     f.Start();
 }

@@ -10,6 +10,8 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
+using hauptfenster::frmQuorbix;
+
 namespace {
 
 QWidget* kind(const QObject* o, const QString& name) {
@@ -94,7 +96,7 @@ std::shared_ptr<QEvent> rad(int achtel, Qt::KeyboardModifiers mit = {}) {
 }
 
 TEST(Drehfeld, stepsByOneAndHasNoMenuNorPageSteps) {
-    Drehfeld d; // 0 to 10
+    ui::Drehfeld d; // 0 to 10
     d.setValue(4);
     QTimer wache; // closes a menu that should not have opened
     wache.callOnTimeout([] {

@@ -4,11 +4,13 @@
 #include "common/Spiel.h"
 #include "evaluation/frmSearch.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -98,6 +100,27 @@ TEST_F(Fenster, runListsEveryCodeAndEndsWithItsFigures) {
               "1296: 1111 3, 211112116666");
     EXPECT_EQ(zahlen(), "START Ende 1296 1 8 4.8");
     EXPECT_EQ(liste->selectionModel()->selectedRows().value(0).row(), 1295);
+    // The list keeps nothing per row, and the keys and a click move it as
+    // a table view (the rows after each step; "!" where it is not in view).
+    EXPECT_EQ(liste->verticalHeader()->count(), 0);
+    liste->setFocus();
+    std::string schritte;
+    for (const auto& [taste, mit] : {std::pair{Qt::Key_Home, Qt::ControlModifier},
+                                     {Qt::Key_Down, Qt::NoModifier},
+                                     {Qt::Key_PageDown, {}},
+                                     {Qt::Key_End, Qt::ControlModifier},
+                                     {Qt::Key_PageUp, {}},
+                                     {Qt::Key_Up, {}},
+                                     {Qt::Key_Right, {}}}) {
+        QTest::keyClick(liste, taste, mit);
+        const QModelIndex i = liste->currentIndex();
+        const bool da = liste->viewport()->rect().contains(liste->visualRect(i));
+        schritte += std::to_string(i.row()) + ',' + std::to_string(i.column()) + (da ? " " : "! ");
+    }
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                      liste->visualRect(liste->model()->index(1280, 0)).center());
+    schritte += std::to_string(liste->selectionModel()->selectedRows().value(0).row());
+    EXPECT_EQ(schritte, "0,0 1,0 20,0 1295,1 1276,1 1275,1 1275,1 1280");
 }
 
 // For several spaces and every strategy, after a whole run and after a STOP

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
+#include <vector>
 
 using namespace quorbix;
 
@@ -23,10 +24,10 @@ Reihe reihe(std::initializer_list<int> symbole) {
 }
 
 // Code number i (0-based) in counting order, position 1 fastest.
-Reihe codeNr(long i, int felder, int farben) {
+Reihe codeNr(long i, int felder, int symbole) {
     Reihe r{};
-    for (int p = 1; p <= felder; ++p, i /= farben) {
-        r[p] = static_cast<std::int16_t>(1 + i % farben);
+    for (int p = 1; p <= felder; ++p, i /= symbole) {
+        r[p] = static_cast<std::int16_t>(1 + i % symbole);
     }
     return r;
 }
@@ -64,27 +65,24 @@ struct Partie {
     Zufall zufall;
     Spielstand s{zufall};
 
-    Partie(bool mensch, int felder, int farben, const Reihe& gezogen, bool farbig = true) {
-        neu(mensch, felder, farben, gezogen, farbig);
+    Partie(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
+        neu(mensch, felder, symbole, gezogen, farbig);
     }
     Partie(const Partie&) = delete;
 
-    void neu(bool mensch, int felder, int farben, const Reihe& gezogen, bool farbig = true) {
+    void neu(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         zufall.setzeQuelle(
-            [=, f = 1]() mutable { return f <= felder ? (gezogen[f++] - 0.5) / farben : 0.9; });
-        Einstellungen e;
-        e.Mensch = mensch;
-        e.Farben = farbig;
-        e.setzeAnzahlFelder(felder);
-        e.setzeAnzahlFarben(farben);
-        s.Vorgeben(e);
+            [=, f = 1]() mutable { return f <= felder ? (gezogen[f++] - 0.5) / symbole : 0.9; });
+        s.Vorgeben({.Farben = farbig,
+                    .Mensch = mensch,
+                    .AnzahlFarben = static_cast<std::int16_t>(symbole),
+                    .AnzahlFelder = static_cast<std::int16_t>(felder)});
         s.Neubeginn();
     }
-    Partie& spiele(std::initializer_list<Tat> taten) {
+    void spiele(std::initializer_list<Tat> taten) {
         for (const Tat& tat : taten) {
             tat(s);
         }
-        return *this;
     }
 };
 
@@ -104,16 +102,16 @@ TEST(Scoring, documentedExamplesAndTheFormulaForRandomPairsOfEverySize) {
     EXPECT_EQ(bewerte(reihe({1, 2, 3, 4}), reihe({4, 3, 2, 1}), 4), std::make_pair(0, 4));
     std::mt19937 zufall(1234);
     for (int felder = 1; felder <= MaxFelder; ++felder) {
-        for (int farben = 1; farben <= MaxFarben; ++farben) {
+        for (int symbole = 1; symbole <= MaxFarben; ++symbole) {
             for (int i = 0; i < 200; ++i) {
                 Reihe a{}, b{};
                 int schwarz = 0, gemeinsam = 0;
                 for (int p = 1; p <= felder; ++p) {
-                    a[p] = static_cast<std::int16_t>(1 + zufall() % farben);
-                    b[p] = static_cast<std::int16_t>(1 + zufall() % farben);
+                    a[p] = static_cast<std::int16_t>(1 + zufall() % symbole);
+                    b[p] = static_cast<std::int16_t>(1 + zufall() % symbole);
                     schwarz += a[p] == b[p];
                 }
-                for (int sym = 1; sym <= farben; ++sym) {
+                for (int sym = 1; sym <= symbole; ++sym) {
                     gemeinsam += std::min(std::count(a.begin() + 1, a.begin() + 1 + felder, sym),
                                           std::count(b.begin() + 1, b.begin() + 1 + felder, sym));
                 }
@@ -159,12 +157,12 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
     std::mt19937 zufall(4711);
     const std::pair<int, int> größen[] = {{1, 1}, {1, 8}, {2, 3}, {3, 4}, {4, 6},
                                           {5, 4}, {4, 8}, {6, 3}, {3, 8}, {8, 2}};
-    for (const auto& [felder, farben] : größen) {
-        const long anzahl = static_cast<long>(std::pow(farben, felder));
+    for (const auto& [felder, symbole] : größen) {
+        const long anzahl = static_cast<long>(std::pow(symbole, felder));
         for (int runde = 0; runde < 25; ++runde) {
-            const Reihe geheim = codeNr(static_cast<long>(zufall() % anzahl), felder, farben);
-            Partie p(false, felder, farben,
-                     codeNr(static_cast<long>(zufall() % anzahl), felder, farben));
+            const Reihe geheim = codeNr(static_cast<long>(zufall() % anzahl), felder, symbole);
+            Partie p(false, felder, symbole,
+                     codeNr(static_cast<long>(zufall() % anzahl), felder, symbole));
             const Spielstand& s = p.s;
             p.spiele({weiter});
             std::set<Reihe> geraten;
@@ -180,14 +178,43 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
                 for (bool passt = false; !passt; ++i) {
                     passt = true;
                     for (int m = 1; m < s.Zug() && passt; ++m) {
-                        passt = bewerte(codeNr(i, felder, farben), s.Kombination()[m], felder) ==
+                        passt = bewerte(codeNr(i, felder, symbole), s.Kombination()[m], felder) ==
                                 std::make_pair<int, int>(s.AntwortSchwarz()[m], s.AntwortWeiß()[m]);
                     }
                 }
-                ASSERT_EQ(s.Kombination()[s.Zug()], codeNr(i - 1, felder, farben));
+                ASSERT_EQ(s.Kombination()[s.Zug()], codeNr(i - 1, felder, symbole));
             }
         }
     }
+}
+
+// A Stop at every turn the search hands the window, then "Weiter" with the
+// arrows changed, guesses as the same game without a Stop: the answer given
+// stays, and the search goes on where it was, in slices of 99 steps.
+TEST(Suche, aStopAtEveryTurnAndWeiterGuessAsWithoutTheStops) {
+    const auto spiele = [](bool anhalten) {
+        Partie p(false, 5, 6, reihe({1, 1, 1, 1, 1}));
+        p.spiele({gibEin(reihe({6, 5, 6, 4, 6})), weiter});
+        p.s.setzeAbgabe([] { return true; });
+        std::vector<std::pair<Reihe, int>> züge;
+        int gestoppt = 0;
+        while (p.s.Phase() == Spielphase::WartetAufAntwort) {
+            p.spiele({drücke(Hilfeknopf), weiter}); // the answer Hilfe counts
+            while (p.s.Phase() == Spielphase::Sucht) {
+                if (!p.s.SucheWeiter() && anhalten) {
+                    EXPECT_EQ(p.s.Suchschritte() % 99, 0) << "a slice is 99 steps";
+                    p.spiele({drücke(Stopknopf), [](Spielstand& s) { s.StelleWeiß(1); }, weiter});
+                    ++gestoppt;
+                }
+            }
+            züge.emplace_back(p.s.Kombination()[p.s.Zug()], p.s.Suchschritte());
+        }
+        return std::make_pair(züge, gestoppt);
+    };
+    const auto [ohne, keiner] = spiele(false);
+    const auto [mit, gestoppt] = spiele(true);
+    EXPECT_EQ(mit, ohne);
+    EXPECT_GE(gestoppt, 3) << "stopped at too few moves";
 }
 
 // Two games played by their buttons and arrows. After each step: the phase,
@@ -222,10 +249,8 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
         // clang-format off
         {"laid out", [](Spielstand&) {}, NichtBegonnen, "Weiter Neu Einstellungen", 0, {0, 0},
          "1111", " Deine Kombination ?", ""},
-        {"code 6 1 1 1", gibEin(reihe({6, 1, 1, 1})), NichtBegonnen, "Weiter Neu Einstellungen", 0,
-         {0, 0}, "1111", " Deine Kombination ?", ""},
-        {"sent, first guess 1 2 3 4", weiter, WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0,
-         {0, 0}, "1111", "Deine 1. Antwort ?", "1234"},
+        {"code 6 1 1 1 sent", [](Spielstand& s) { gibEin(reihe({6, 1, 1, 1}))(s), weiter(s); },
+         WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0, {0, 0}, "1111", "Deine 1. Antwort ?", "1234"},
         {"black 4 clears white", [](Spielstand& s) { s.StelleWeiß(2), s.StelleSchwarz(4); },
          WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0, {4, 0}, "1111", "Deine 1. Antwort ?", "1234"},
         {"white 1 lowers black", [](Spielstand& s) { s.StelleWeiß(1); }, WartetAufAntwort,
@@ -287,21 +312,24 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
     }
 }
 
-TEST(Zug, ratingsAndSettingsLimits) {
-    const char* bewertungen[] = {"Unglaublich gut !", "Gut nachgedacht !",
-                                 "Okay. Aber es geht noch besser !",
-                                 "Das ging gerade noch einmal gut !"};
-    const int grenzen[] = {1, 3, 4, 6, 7, 10, 11, 14};
-    for (int i = 0; i < 8; ++i) {
-        // Wrong guesses up to the move, then the code.
+TEST(Zug, ratingsByTheMoveAndTheFifteenthMoveLosesAndSettingsLimits) {
+    const char* bewertungen[] = {
+        "Unglaublich gut !", "Gut nachgedacht !", "Okay. Aber es geht noch besser !",
+        "Das ging gerade noch einmal gut !", "Tut mir leid. Mehr Versuche gibts nicht !"};
+    const int grenzen[] = {1, 3, 4, 6, 7, 10, 11, 14, 15};
+    for (int i = 0; i < 9; ++i) {
+        // Wrong guesses up to the move, then the code (there is no 15th).
         Partie p(true, 4, 6, reihe({1, 1, 1, 1}));
         p.spiele({gibEin(reihe({2, 2, 2, 2})), weiter});
-        for (int zug = 1; zug < grenzen[i]; ++zug) {
+        for (int zug = 1; zug < std::min(grenzen[i], MaxZüge); ++zug) {
             p.spiele({weiter});
         }
-        p.spiele({gibEin(reihe({1, 1, 1, 1}))});
+        p.spiele({gibEin(reihe({grenzen[i] > MaxZüge ? 2 : 1, 1, 1, 1}))});
         const Schritt schritt = p.s.Drücke(Hauptknopf);
         EXPECT_EQ(Meldungstext(schritt.Meldung, p.s), bewertungen[i / 2]) << grenzen[i];
+        if (grenzen[i] > MaxZüge) {
+            EXPECT_EQ(Hinweistext(p.s), "Dein 15. Versuch !") << "the prompt behind the message";
+        }
     }
     Einstellungen e;
     EXPECT_FALSE(e.setzeAnzahlFelder(9) || e.setzeAnzahlFelder(0) || e.setzeAnzahlFarben(9) ||

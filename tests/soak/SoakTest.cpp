@@ -46,11 +46,11 @@ void prüfeFenster(QAccessibleInterface* knoten) {
         }
         const QFontMetrics maße = w->fontMetrics();
         QRect fläche = w->contentsRect();
-        if (auto* k = qobject_cast<Knopf*>(w)) {
+        if (auto* k = qobject_cast<hauptfenster::Knopf*>(w)) {
             QStyleOptionButton option;
             option.initFrom(k);
             fläche = k->style()->subElementRect(QStyle::SE_PushButtonContents, &option, k);
-            zeilen = Knopf::Zeilen(k->text(), maße, fläche.width() - 2);
+            zeilen = hauptfenster::Knopf::Zeilen(k->text(), maße, fläche.width() - 2);
             fläche.setHeight(k->height() - maße.height() * int(zeilen.size()) + maße.ascent());
         }
         for (const QString& zeile : zeilen) {

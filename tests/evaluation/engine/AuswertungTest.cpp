@@ -1,6 +1,7 @@
 // Both evaluation engines and their known figures, on any number of workers.
 
 #include "evaluation/engine/Auswertung.h"
+#include "evaluation/engine/Einzelspiele.h"
 #include "evaluation/engine/Nachspiel.h"
 #include "evaluation/engine/Teilung.h"
 
@@ -168,4 +169,29 @@ TEST(Auswertung, strategyFourOpensEachCodeWithItsOwnDrawsInCountingOrder) {
     EXPECT_EQ(symbole, (std::set<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(schnell, soll);
     EXPECT_EQ(plain, soll);
+}
+
+// Strategy 4 against the plain replay on every code of medium spaces (on 7 and
+// 8 fields the engine remembers dead nodes), and on 8 fields of 8 symbols
+// against the moves that the engine before it gave for codes spread over the
+// counting order, one player playing them all.
+TEST(Einzelspiele, strategyFourEqualsPlainReplayOnMediumSpacesAndTheFormerEngineOnLargest) {
+    for (const auto& [felder, farben] : {std::pair<std::int16_t, std::int16_t>{8, 3}, {6, 4}}) {
+        EXPECT_EQ(lauf(2, felder, farben, 4, 11), lauf(0, felder, farben, 4, 11))
+            << felder << " fields, " << farben << " symbols";
+    }
+    const std::vector<int> soll = {2, 7, 7, 6, 7, 8, 6,  7, 6, 8,  8,  7, 9, 8, 8, 7,
+                                   7, 7, 8, 8, 9, 8, 8,  8, 8, 8,  10, 8, 7, 9, 7, 8,
+                                   8, 7, 7, 9, 7, 7, 11, 8, 9, 8,  8,  8, 8, 7, 9, 8,
+                                   8, 8, 8, 8, 9, 7, 7,  7, 8, 12, 8,  8, 7, 8, 8, 9};
+    Zufall z;
+    z.setzeQuelle(lcg(9));
+    Spieler spieler(8, 8);
+    std::vector<int> ist;
+    for (std::uint32_t i = 0; i < 64; ++i) {
+        Reihe öffnung{};
+        ZieheZufallsreihe(öffnung, 8, 8, z);
+        ist.push_back(spieler.Züge(i * 262144U + i * 40503U % 262144U, öffnung));
+    }
+    EXPECT_EQ(ist, soll);
 }
