@@ -194,7 +194,8 @@ BENCHMARK(BM_Nachspiel)
 // until "START" is back. window_share is the processor time of the window's
 // thread (the list, the figures, the repaints) over that of the workers.
 void BM_Fenster(benchmark::State& state) {
-    frmSearch fenster(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    computersuche::frmSearch fenster(static_cast<int>(state.range(0)),
+                                     static_cast<int>(state.range(1)));
     fenster.findChild<QLineEdit*>(QStringLiteral("txtNr"))
         ->setText(QString::number(state.range(2)));
     fenster.show();

@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+namespace computersuche {
+
 // Geometry, painting, scrolling and the cursor keys follow Qt's own table
 // view; only the rows' places are computed from their one height instead of
 // being kept per row. The list draws no grid.
@@ -128,10 +130,8 @@ QModelIndex Ergebnisliste::moveCursor(CursorAction aktion, Qt::KeyboardModifiers
     }
     switch (aktion) {
     case MoveUp:
-        zeile = std::max(0, zeile - 1);
-        break;
     case MoveDown:
-        zeile = std::min(unten, zeile + 1);
+        zeile = std::clamp(zeile + (aktion == MoveUp ? -1 : 1), 0, unten);
         break;
     case MovePrevious:
     case MoveLeft:
@@ -158,16 +158,20 @@ QModelIndex Ergebnisliste::moveCursor(CursorAction aktion, Qt::KeyboardModifiers
             zeile = aktion == MoveHome ? 0 : unten;
         }
         break;
-    case MovePageUp: {
-        const int neu = zeileBei(visualRect(jetzt).bottom() - viewport()->height());
-        return model()->index(neu == -1 ? 0 : neu, jetzt.column(), rootIndex());
-    }
-    case MovePageDown: {
-        const int neu = zeileBei(visualRect(jetzt).top() + viewport()->height());
-        return model()->index(neu == -1 ? unten : neu, jetzt.column(), rootIndex());
-    }
+    case MovePageUp:
+    case MovePageDown:
+        return seitenweise(jetzt, aktion == MovePageUp);
     }
     return model()->index(zeile, horizontalHeader()->logicalIndex(spalte), rootIndex());
+}
+
+// A page up or down: to the row a view's height above or below, or to the
+// first or the last.
+QModelIndex Ergebnisliste::seitenweise(const QModelIndex& jetzt, bool hoch) const {
+    const int y = hoch ? visualRect(jetzt).bottom() - viewport()->height()
+                       : visualRect(jetzt).top() + viewport()->height();
+    const int neu = zeileBei(y);
+    return model()->index(neu != -1 ? neu : hoch ? 0 : zeilen() - 1, jetzt.column(), rootIndex());
 }
 
 void Ergebnisliste::setSelection(const QRect& rechteck, QItemSelectionModel::SelectionFlags art) {
@@ -222,51 +226,56 @@ void Ergebnisliste::paintEvent(QPaintEvent* ereignis) {
     QStyleOptionViewItem vorlage;
     initViewItemOption(&vorlage);
     QPainter maler(viewport());
-    const QHeaderView* kopf = horizontalHeader();
     const int n = zeilen();
-    if (kopf->count() == 0 || n == 0 || itemDelegate() == nullptr) {
+    if (horizontalHeader()->count() == 0 || n == 0 || itemDelegate() == nullptr) {
         return;
     }
-    const int rechtsBis = kopf->length() - kopf->offset() - (isRightToLeft() ? 0 : 1);
-    const int untenBis = n * höhe() - oben_ - 1;
     // A cell in two rectangles of the region is drawn once: twice would
     // blend the edges of its text twice.
-    const int ersteZeile = std::max(zeileBei(0), 0);
-    const int letzteZeile =
+    const int erste = std::max(zeileBei(0), 0);
+    const int letzte =
         zeileBei(viewport()->height()) == -1 ? n - 1 : zeileBei(viewport()->height());
-    QBitArray gemalt((letzteZeile - ersteZeile + 1) * kopf->count());
-    for (QRect feld : ereignis->region()) {
-        feld.setBottom(std::min(feld.bottom(), untenBis));
-        if (isRightToLeft()) {
-            feld.setLeft(std::max(feld.left(), viewport()->width() - rechtsBis));
-        } else {
-            feld.setRight(std::min(feld.right(), rechtsBis));
-        }
-        if (!feld.isValid()) {
-            continue;
-        }
-        int links = kopf->visualIndexAt(feld.left());
-        int rechts = kopf->visualIndexAt(feld.right());
-        if (isRightToLeft()) {
-            std::swap(links, rechts);
-        }
-        links = links == -1 ? 0 : links;
-        rechts = rechts == -1 ? kopf->count() - 1 : rechts;
-        const int oben = zeileBei(feld.top());
-        const int unten = zeileBei(feld.bottom()) == -1 ? n - 1 : zeileBei(feld.bottom());
-        for (int zeile = oben; oben != -1 && zeile <= unten; ++zeile) {
-            for (int sichtbar = links; sichtbar <= rechts; ++sichtbar) {
-                const qsizetype bit = (zeile - ersteZeile) * kopf->count() + sichtbar;
-                const int spalte = kopf->logicalIndex(sichtbar);
-                if (bit < 0 || bit >= gemalt.size() || gemalt.testBit(bit) ||
-                    kopf->isSectionHidden(spalte)) {
-                    continue;
-                }
-                gemalt.setBit(bit);
-                vorlage.rect = QRect(columnViewportPosition(spalte), zeilenY(zeile),
-                                     columnWidth(spalte), höhe());
-                zeichneZelle(maler, vorlage, model()->index(zeile, spalte, rootIndex()));
+    QBitArray gemalt((letzte - erste + 1) * horizontalHeader()->count());
+    for (const QRect& feld : ereignis->region()) {
+        zeichneFeld(maler, vorlage, feld, gemalt, erste);
+    }
+}
+
+void Ergebnisliste::zeichneFeld(QPainter& maler, QStyleOptionViewItem& vorlage, QRect feld,
+                                QBitArray& gemalt, int ersteZeile) const {
+    const QHeaderView* kopf = horizontalHeader();
+    const int n = zeilen();
+    const int rechtsBis = kopf->length() - kopf->offset() - (isRightToLeft() ? 0 : 1);
+    feld.setBottom(std::min(feld.bottom(), n * höhe() - oben_ - 1));
+    if (isRightToLeft()) {
+        feld.setLeft(std::max(feld.left(), viewport()->width() - rechtsBis));
+    } else {
+        feld.setRight(std::min(feld.right(), rechtsBis));
+    }
+    if (!feld.isValid()) {
+        return;
+    }
+    int links = kopf->visualIndexAt(feld.left());
+    int rechts = kopf->visualIndexAt(feld.right());
+    if (isRightToLeft()) {
+        std::swap(links, rechts);
+    }
+    links = links == -1 ? 0 : links;
+    rechts = rechts == -1 ? kopf->count() - 1 : rechts;
+    const int oben = zeileBei(feld.top());
+    const int unten = zeileBei(feld.bottom()) == -1 ? n - 1 : zeileBei(feld.bottom());
+    for (int zeile = oben; oben != -1 && zeile <= unten; ++zeile) {
+        for (int sichtbar = links; sichtbar <= rechts; ++sichtbar) {
+            const qsizetype bit = (zeile - ersteZeile) * kopf->count() + sichtbar;
+            const int spalte = kopf->logicalIndex(sichtbar);
+            if (bit < 0 || bit >= gemalt.size() || gemalt.testBit(bit) ||
+                kopf->isSectionHidden(spalte)) {
+                continue;
             }
+            gemalt.setBit(bit);
+            vorlage.rect =
+                QRect(columnViewportPosition(spalte), zeilenY(zeile), columnWidth(spalte), höhe());
+            zeichneZelle(maler, vorlage, model()->index(zeile, spalte, rootIndex()));
         }
     }
 }
@@ -370,3 +379,5 @@ QSize Ergebnisliste::viewportSizeHint() const {
     const QHeaderView* kopf = horizontalHeader();
     return {kopf->length(), (kopf->isHidden() ? 0 : kopf->height()) + zeilen() * höhe()};
 }
+
+} // namespace computersuche

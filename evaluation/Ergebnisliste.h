@@ -11,6 +11,10 @@
 
 #include <QTableView>
 
+class QBitArray;
+
+namespace computersuche {
+
 class Ergebnisliste : public QTableView {
     Q_OBJECT
 
@@ -45,9 +49,15 @@ private:
     // last row at the bottom once the bar is at its end.
     int obenFür(int wert) const;
     void ordneSpalten(const QSize& größe);
+    QModelIndex seitenweise(const QModelIndex& jetzt, bool hoch) const;
+    // The cells of one rectangle of the region to repaint, each once.
+    void zeichneFeld(QPainter& maler, QStyleOptionViewItem& vorlage, QRect feld, QBitArray& gemalt,
+                     int ersteZeile) const;
     void zeichneZelle(QPainter& maler, const QStyleOptionViewItem& vorlage,
                       const QModelIndex& index) const;
 
     int oben_ = 0; // pixels of rows above the viewport
     bool ordnet_ = false;
 };
+
+} // namespace computersuche

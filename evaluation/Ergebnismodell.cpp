@@ -2,6 +2,8 @@
 
 #include "evaluation/engine/Eroeffnung.h"
 
+namespace computersuche {
+
 Ergebnismodell::Ergebnismodell(QObject* eltern) : QAbstractTableModel(eltern) {}
 
 void Ergebnismodell::leeren() {
@@ -63,3 +65,5 @@ QVariant Ergebnismodell::headerData(int abschnitt, Qt::Orientation richtung, int
         return {};
     }
 }
+
+} // namespace computersuche

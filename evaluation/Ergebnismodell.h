@@ -8,6 +8,8 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 
+namespace computersuche {
+
 class Ergebnismodell : public QAbstractTableModel {
     Q_OBJECT
 
@@ -33,3 +35,5 @@ private:
     const quorbix::Zugliste* züge_ = nullptr;
     std::uint32_t zeilen_ = 0;
 };
+
+} // namespace computersuche

@@ -20,6 +20,8 @@
 
 using ui::twRect;
 
+namespace computersuche {
+
 namespace {
 
 // lblCodes at its own width; it may grow for long counts.
@@ -316,3 +318,5 @@ void frmSearch::beendeLauf() {
     cmdEnde_->setEnabled(true);
     läuft_ = false;
 }
+
+} // namespace computersuche

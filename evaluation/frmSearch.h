@@ -16,6 +16,10 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class QWidget;
+
+// The evaluation window's library.
+namespace computersuche {
+
 class Ergebnisliste;
 class Ergebnismodell;
 
@@ -99,3 +103,5 @@ private:
     quorbix::Zufall zufall_;
     std::unique_ptr<quorbix::Auswertung> auswertung_;
 };
+
+} // namespace computersuche

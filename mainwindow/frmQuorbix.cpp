@@ -248,7 +248,8 @@ void frmQuorbix::zeigeEinstellungen() {
 
 void frmQuorbix::mnuInfo_Click() {
     if (info_ == nullptr) {
-        info_ = new frmInfo([this] { frmSearch(AnzahlFelder(), AnzahlFarben()).exec(); }, this);
+        info_ = new frmInfo(
+            [this] { computersuche::frmSearch(AnzahlFelder(), AnzahlFarben()).exec(); }, this);
     }
     // The computer's search pauses while the about box (or an evaluation
     // opened from it) is shown, and goes on when it closes.

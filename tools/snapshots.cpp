@@ -438,7 +438,7 @@ int main(int argc, char** argv) {
         info.hide();
     }
     {
-        frmSearch suche(f.AnzahlFelder(), f.AnzahlFarben());
+        computersuche::frmSearch suche(f.AnzahlFelder(), f.AnzahlFarben());
         suche.show();
         speichere(&suche, QStringLiteral("evaluation-start"));
         suche.cmdStart_Click();

@@ -71,9 +71,6 @@ public:
         x = _mm_or_si128(x, _mm_srli_si128(x, 1));
         return static_cast<std::uint8_t>(_mm_cvtsi128_si32(x));
     }
-    friend bool operator==(Bahnen a, Bahnen b) {
-        return _mm_movemask_epi8(_mm_cmpeq_epi8(a.v_, b.v_)) == 0xFFFF;
-    }
 
 private:
     explicit Bahnen(__m128i v) : v_(v) {}
@@ -110,9 +107,6 @@ private:
             r |= b;
         }
         return r;
-    }
-    friend bool operator==(Bahnen a, Bahnen b) {
-        return a.v_ == b.v_;
     }
 
 private:
@@ -155,7 +149,7 @@ public:
             zahl_[k] = Bahnen::alle(static_cast<std::uint8_t>(k));
         }
         if (gedächtnis_) {
-            tabelle_.resize(Tabellengröße);
+            tabelle_.resize(std::size_t{1} << Tabellenbits);
         }
     }
 
@@ -211,15 +205,17 @@ private:
     struct Stand {
         Bahnen schwarz, gesamt, fehlend;
     };
-    // A dead node: its lanes' black pegs still needed, and its open fields
-    // above the capped symbol counts, with the search it belongs to.
+    // A dead node: its lanes' black pegs still needed, four bits each, and
+    // its open fields above the capped symbol counts, with the search it
+    // belongs to above them.
     struct Eintrag {
-        std::uint64_t schwarz[2];
+        std::uint64_t schwarz;
         std::uint64_t rest;
-        std::uint32_t stempel;
     };
+    static constexpr unsigned Stempelstelle = 35;
+    static constexpr std::uint32_t Stempelgrenze = 1U << (64 - Stempelstelle);
     static constexpr std::uint8_t Unbenutzt = 0x40;
-    static constexpr std::size_t Tabellengröße = 4096;
+    static constexpr unsigned Tabellenbits = 12; // 4,096 slots
     // Nodes with this many open fields are looked up; fewer cost more to
     // look up than to search.
     static constexpr int GedächtnisVon = 3;
@@ -266,7 +262,7 @@ private:
         }
         anzahl_.fill(0);
         gekappt_ = 0;
-        if (++stempel_ == 0) {
+        if (++stempel_ == Stempelgrenze) {
             std::fill(tabelle_.begin(), tabelle_.end(), Eintrag{});
             stempel_ = 1;
         }
@@ -304,15 +300,19 @@ private:
         }
     }
 
-    Eintrag* platz(std::uint64_t s0, std::uint64_t s1, std::uint64_t rest) {
-        std::uint64_t h = (s0 * 0x9E3779B97F4A7C15ULL) ^ (s1 * 0xC2B2AE3D27D4EB4FULL) ^
-                          (rest * 0x165667B19E3779F9ULL);
+    // Four bits per lane: the counts are at most 8, and a lane not in use
+    // keeps its value for the whole search.
+    static std::uint64_t halbiert(std::uint64_t x) {
+        x &= 0x0F0F0F0F0F0F0F0FULL;
+        x = (x | x >> 4) & 0x00FF00FF00FF00FFULL;
+        x = (x | x >> 8) & 0x0000FFFF0000FFFFULL;
+        return (x | x >> 16) & 0xFFFFFFFFULL;
+    }
+    Eintrag* platz(std::uint64_t schwarz, std::uint64_t rest) {
+        std::uint64_t h = (schwarz * 0x9E3779B97F4A7C15ULL) ^ (rest * 0xC2B2AE3D27D4EB4FULL);
         h ^= h >> 29;
         h *= 0xBF58476D1CE4E5B9ULL;
-        return &tabelle_[h >> (64 - 12)];
-    }
-    bool gleicht(const Eintrag& e, std::uint64_t s0, std::uint64_t s1, std::uint64_t rest) const {
-        return e.stempel == stempel_ && e.rest == rest && e.schwarz[0] == s0 && e.schwarz[1] == s1;
+        return &tabelle_[h >> (64 - Tabellenbits)];
     }
 
     // The node with fields 1..K open; `Eng`: the fields above equal those of
@@ -344,17 +344,19 @@ private:
             return true;
         } else {
             Eintrag* eintrag = nullptr;
-            std::uint64_t s0 = 0;
-            std::uint64_t s1 = 0;
-            std::uint64_t rest = 0;
+            Eintrag schlüssel{};
             if constexpr (Gedächtnis) {
                 if constexpr (!Eng && K >= GedächtnisVon && K <= GedächtnisBis) {
                     const auto b = hier[0].schwarz.bytes();
+                    std::uint64_t s0 = 0;
+                    std::uint64_t s1 = 0;
                     std::memcpy(&s0, b.data(), 8);
                     std::memcpy(&s1, b.data() + 8, 8);
-                    rest = gekappt_ | std::uint64_t{feld} << 32;
-                    eintrag = platz(s0, s1, rest);
-                    if (gleicht(*eintrag, s0, s1, rest)) {
+                    schlüssel = {halbiert(s0) | halbiert(s1) << 32,
+                                 gekappt_ | std::uint64_t{feld} << 32 |
+                                     std::uint64_t{stempel_} << Stempelstelle};
+                    eintrag = platz(schlüssel.schwarz, schlüssel.rest);
+                    if (eintrag->schwarz == schlüssel.schwarz && eintrag->rest == schlüssel.rest) {
                         return false;
                     }
                 }
@@ -387,7 +389,7 @@ private:
             }
             if constexpr (Gedächtnis) {
                 if (eintrag != nullptr) {
-                    *eintrag = Eintrag{{s0, s1}, rest, stempel_};
+                    *eintrag = schlüssel;
                 }
             }
             return false;

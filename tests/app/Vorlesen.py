@@ -26,7 +26,7 @@ def prüfe(bedingung, text):
 
 def merke(e):
     try:
-        ereignisse.append((e.type, e.source.name, e.source.getRoleName(), e.any_data))
+        ereignisse.append((e.type, e.source.name, e.source.getRole(), e.any_data))
     except Exception:  # an object gone meanwhile
         pass
 
@@ -69,7 +69,7 @@ def ansagen(seit):
     for art, name, rolle, daten in ereignisse[seit:]:
         if art == "object:announcement" and isinstance(daten, str):
             texte.append(daten)
-        elif art.startswith("object:state-changed:showing") and rolle == "notification":
+        elif art.startswith("object:state-changed:showing") and rolle == pyatspi.ROLE_NOTIFICATION:
             texte.append(name)
     return texte
 
@@ -88,7 +88,8 @@ try:
         except Exception:  # a bus that knows no announcements
             pass
     desktop = pyatspi.Registry.getDesktop(0)
-    finde = lambda: suche(desktop, lambda k: k.getRoleName() == "push button" and k.name == "Weiter")
+    finde = lambda: suche(desktop, lambda k: k.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                                   and k.name == "Weiter")
     prüfe(warte(20, lambda: finde() is not None), "the main window reaches the bus")
     anwendung = finde().getApplication()
     fenster = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
@@ -134,7 +135,7 @@ try:
                         "click", "--repeat", mal, "1"], check=True)
         warte(1)
 
-    klicke(suche(anwendung, lambda k: k.getRoleName() == "menu item" and k.name == "Info"))
+    klicke(suche(anwendung, lambda k: k.getRole() == pyatspi.ROLE_MENU_ITEM and k.name == "Info"))
     box = suche(anwendung, lambda k: k.name == "Info über Quorbix")
     prüfe(box is not None, "the about box has a name")
     klicke(suche(box, lambda k: k.name == "Bild: Quorbix"), "2")
@@ -151,11 +152,11 @@ try:
     gesehen = []  # the roles Tab reaches
     for _ in range(4):
         taste("Tab")
-        gesehen.append(fokus(anwendung).getRoleName())
-    print("Tab:", gesehen)
+        gesehen.append(fokus(anwendung).getRole())
     # A cell that claimed the focus without it would be found first.
-    prüfe(gesehen[0] == "push button" and gesehen[1] in ("table", "table cell")
-          and gesehen[2] == "text", "Tab leads into the list and out of it: %r" % gesehen)
+    prüfe(gesehen[0] == pyatspi.ROLE_PUSH_BUTTON
+          and gesehen[1] in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TABLE_CELL)
+          and gesehen[2] == pyatspi.ROLE_TEXT, "Tab leads into the list and out of it: %r" % gesehen)
 finally:
     spiel.kill()
     anzeige.kill()

@@ -122,7 +122,7 @@ TEST(Drehfeld, stepsByOneAndHasNoMenuNorPageSteps) {
 
 TEST(QtTexte, txtNrHasItsContextMenuInGerman) {
     ASSERT_TRUE(Module1::QtTexteDeutsch()) << "qtbase_de.qm missing: qt6-translations-l10n";
-    frmSearch s(4, 6);
+    computersuche::frmSearch s(4, 6);
     const std::unique_ptr<QMenu> m(s.findChild<QLineEdit*>("txtNr")->createStandardContextMenu());
     EXPECT_EQ(m->actions().constFirst()->text().toStdString(), "&Rückgängig\tStrg+Z");
     EXPECT_EQ(m->actions().constLast()->text().toStdString(), "Alles auswählen\tStrg+A");

@@ -31,7 +31,7 @@ protected:
     void SetUp() override { öffne(4, 6, QLocale::c()); }
     void öffne(int felder, int farben, const QLocale& ort) {
         QLocale::setDefault(ort);
-        fenster = std::make_unique<frmSearch>(felder, farben);
+        fenster = std::make_unique<computersuche::frmSearch>(felder, farben);
         fenster->show();
         liste = fenster->findChild<QTableView*>("lstView");
         QObject::connect(liste->model(), &QAbstractItemModel::rowsInserted,
@@ -78,7 +78,7 @@ protected:
             .toStdString();
     }
 
-    std::unique_ptr<frmSearch> fenster;
+    std::unique_ptr<computersuche::frmSearch> fenster;
     QTableView* liste = nullptr;
     std::function<void(int, int)> jeZeile = [](int, int) {}; // sees every insertion of rows
 };

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -77,41 +78,28 @@ protected:
         return aktiv.join(QLatin1Char(' ')) + QLatin1Char(';');
     }
     // Visible answer pegs; of one kind, or both.
-    int pins(const QString& art = QString()) const {
-        int n = 0;
-        for (auto* l : fenster->findChildren<QLabel*>()) {
-            const QString name = l->objectName();
-            n +=
-                l->isVisible() && (art.isEmpty() ? name.startsWith(QStringLiteral("lblSchwarz(")) ||
-                                                       name.startsWith(QStringLiteral("lblWeiße("))
-                                                 : name.startsWith(art + QLatin1Char('(')));
-        }
-        return n;
+    int pins(const QString& art = QStringLiteral("lbl(Schwarz|Weiße)")) const {
+        const auto alle = fenster->findChildren<QLabel*>(QRegularExpression('^' + art + "\\("));
+        return int(std::ranges::count_if(alle, [](const QLabel* l) { return l->isVisible(); }));
     }
     // Move `zug` as the board shows it (0: the solution row): each cell's
-    // digits, or the symbol its colour stands for (0: none, an empty cell).
-    // That the colours are right is for the pictures to say.
-    QString zeile(int zug) const {
+    // digits, or the symbol its colour stands for (0: none, an empty cell);
+    // `farbig`: each cell's text and background colour. That the colours are
+    // right is for the pictures to say.
+    QString zeile(int zug, bool farbig = false) const {
         QString z;
         for (int f = 0; f < stand().AnzahlFelder(); ++f) {
             QLabel* zelle =
                 finde(zug == 0 ? QStringLiteral("lblKomb1(%1)").arg(f)
                                : QStringLiteral("lblVersuch(%1)").arg(f * 14 + zug - 1));
+            const QColor farbe = zelle->palette().color(QPalette::Window);
             int symbol = quorbix::MaxFarben;
-            while (symbol > 0 && hauptfenster::Symbolfarbe(symbol, stand()) !=
-                                     zelle->palette().color(QPalette::Window)) {
+            while (symbol > 0 && hauptfenster::Symbolfarbe(symbol, stand()) != farbe) {
                 --symbol;
             }
-            z += zelle->text().isEmpty() ? QString::number(symbol) : zelle->text();
-        }
-        return z;
-    }
-    // The solution row's cells with their texts and background colours.
-    QString lösung() const {
-        QString z;
-        for (int f = 0; f < stand().AnzahlFelder(); ++f) {
-            const QLabel* l = finde(QStringLiteral("lblKomb1(%1)").arg(f));
-            z += l->text() + l->palette().color(QPalette::Window).name() + ' ';
+            z += farbig                    ? zelle->text() + farbe.name() + ' '
+                 : zelle->text().isEmpty() ? QString::number(symbol)
+                                           : zelle->text();
         }
         return z;
     }
@@ -157,35 +145,36 @@ TEST_F(Fenster, humanGameIsScoredOnTheBoardAndRatedWhenSolved) {
     EXPECT_EQ(pins(), 0) << "the first press only shows move 1";
     gibEin({1, 3, 2, 4}); // changed before it is scored
     EXPECT_TRUE(klick(0).isEmpty());
-    EXPECT_EQ(stand().Kombination()[1][2], 3);
     EXPECT_EQ(pins(), 4);
     EXPECT_EQ(finde(QStringLiteral("lblSchw"))->text(), QStringLiteral("2"));
     EXPECT_EQ(finde(QStringLiteral("texLösung"))->text(), QStringLiteral("Dein 2. Versuch !"));
     gibEin({1, 2, 3, 4});
-    EXPECT_EQ(klick(0, [this] { return lösung(); }),
+    EXPECT_EQ(klick(0, [this] { return zeile(0, true); }),
               QStringList{"Unglaublich gut ! | 1#ffffff 2#ffffff 3#ffffff 4#ffffff "});
-    EXPECT_EQ(stand().Zug(), 0);
-    EXPECT_EQ(pins(), 0);
     EXPECT_EQ(klick(0), QStringList());
-    EXPECT_EQ(klick(1, [this] { return lösung(); }), // later draws: 6
+    EXPECT_EQ(klick(1, [this] { return zeile(0, true); }), // later draws: 6
               QStringList{"Du Flasche ! | 6#ffffff 6#ffffff 6#ffffff 6#ffffff "});
 }
 
+// "Zug zurück", by Enter and Esc too: a second press finds it disabled.
 TEST_F(Fenster, zugZurückTakesTheGuessBackButKeepsItAfterAStop) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
     starte(false, 6, {1, 2, 3, 4});
     ASSERT_TRUE(klick(0).isEmpty());
     ASSERT_TRUE(klick(0).isEmpty()); // 0/0: 5 5 5 5
     ASSERT_EQ(zeile(2), QStringLiteral("5555"));
-    EXPECT_TRUE(klick(4).isEmpty()); // takes guess 2 back
-    EXPECT_EQ(stand().Zug(), 1);
+    for (int mal = 0; mal < 2; ++mal) {
+        QTest::keyClick(fenster, Qt::Key_Return); // takes guess 2 back
+        EXPECT_EQ(stand().Zug(), 1);
+    }
     EXPECT_EQ(zeile(2), QStringLiteral("0000"));
-    EXPECT_FALSE(knopf(4)->isEnabled());
 
     langeSuche(2);
     EXPECT_TRUE(währendSuche([&] { QTest::mouseClick(knopf(5), Qt::LeftButton); }).isEmpty());
     EXPECT_EQ(finde(QStringLiteral("Zugfeld"))->text(), QStringLiteral("Unterbrechung !"));
     EXPECT_EQ(pins(), 8);
-    EXPECT_TRUE(klick(4).isEmpty());
+    QTest::keyClick(fenster, Qt::Key_Escape);
     EXPECT_EQ(stand().Zug(), 2);
     EXPECT_EQ(zeile(2), QStringLiteral("22222222")) << "the guess stays after a Stop";
     EXPECT_EQ(pins(), 0) << "its answer is reopened";
@@ -255,20 +244,6 @@ TEST_F(Fenster, theButtonsOfASearchEndedByAMessageAreBackBeforeIt) {
                   "34671587 46371587")});
 }
 
-TEST_F(Fenster, enterAndEscPressZugZurückWhileItIsEnabled) {
-    fenster->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
-    for (const auto taste : {Qt::Key_Return, Qt::Key_Escape}) {
-        starte(false, 6, {1, 2, 3, 4});
-        ASSERT_TRUE(klick(0).isEmpty());
-        ASSERT_TRUE(klick(0).isEmpty());
-        for (const int zug : {1, 1}) { // the second press finds the button disabled
-            QTest::keyClick(fenster, taste);
-            EXPECT_EQ(stand().Zug(), zug) << taste;
-        }
-    }
-}
-
 TEST_F(Fenster, theSearchGoesOnAfterInfoWasOpenedAndClosed) {
     langeSuche();
     QTest::mouseClick(knopf(0), Qt::LeftButton); // the search begins
@@ -287,7 +262,7 @@ TEST_F(Fenster, theSearchGoesOnAfterInfoWasOpenedAndClosed) {
 TEST_F(Fenster, theDocumentedMethodsCalledOnTheirOwn) {
     starte(true, 6, {1, 2, 3, 4}, false);
     fenster->Auflösung();
-    EXPECT_EQ(lösung(), "1#ffffff 2#ffffff 3#ffffff 4#ffffff ") << "digits on white";
+    EXPECT_EQ(zeile(0, true), "1#ffffff 2#ffffff 3#ffffff 4#ffffff ") << "digits on white";
     QLabel* hinweis = finde(QStringLiteral("texLösung"));
     ui::setzeHintergrund(hinweis, Qt::gray);
     fenster->Blink();

@@ -120,7 +120,7 @@ struct Spieler {
             return box->button(QMessageBox::Ok)->click();
         }
         prüfeFenster(a11y(w));
-        if (auto* suche = qobject_cast<frmSearch*>(w)) {
+        if (auto* suche = qobject_cast<computersuche::frmSearch*>(w)) {
             suche->Zufallsgenerator().setzeQuelle([this] { return zahl(); });  // replays exactly
             if (f.AnzahlFarben() * f.AnzahlFelder() <= 20 && wähle(2)) {       // at most 1024 codes
                 feld("txtNr")->setProperty("text", QString::number(wähle(5))); // strategy 0..4
