@@ -68,7 +68,6 @@ struct Partie {
     Partie(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         neu(mensch, felder, symbole, gezogen, farbig);
     }
-    Partie(const Partie&) = delete;
 
     void neu(bool mensch, int felder, int symbole, const Reihe& gezogen, bool farbig = true) {
         zufall.setzeQuelle(
@@ -207,15 +206,13 @@ TEST(Suche, aStopAtEveryTurnAndWeiterGuessAsWithoutTheStops) {
 TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
     using enum Spielphase;
     const auto was = [](const Spielstand& s) {
-        static const char* namen[] = {"Weiter", "Richtig", "Neu",          "Hilfe",
-                                      "Zurück", "Stop",    "Einstellungen"};
+        const std::string namen[] = {"Weiter", "Richtig", "Neu",          "Hilfe",
+                                     "Zurück", "Stop",    "Einstellungen"};
         std::string knöpfe;
         for (int k = 0; k < Knopfzahl; ++k) {
-            if (Knopfzustände(s)[k]) {
-                knöpfe += std::string(knöpfe.empty() ? "" : " ") + namen[k];
-            }
+            knöpfe += Knopfzustände(s)[k] ? ' ' + namen[k] : "";
         }
-        return knöpfe;
+        return knöpfe.substr(1);
     };
     // The computer's first guesses are 1 2 3 4, the human's secret too.
     Partie p(false, 4, 6, reihe({1, 2, 3, 4}), false);

@@ -1,5 +1,6 @@
 #include "evaluation/engine/Nachspiel.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quorbix {
@@ -11,18 +12,13 @@ Nachspiel::Nachspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben)
 void Nachspiel::Vorbereiten(std::int16_t strategie, Zufall& zufall) {
     Strategie = strategie;
     zufall_ = &zufall;
-    for (int k = 1; k <= AnzahlFelder; ++k) {
-        Geheimcode[k] = 1;
-    }
+    std::fill_n(Geheimcode.begin() + 1, AnzahlFelder, 1);
     const Eröffnung e = Eröffnungsreihen(Strategie, AnzahlFelder, AnzahlFarben);
     Vorgaben = e.Vorgaben;
     if (e.zufällig) {
         zufall.Randomize();
-        return;
     }
-    for (std::size_t r = 0; r < e.Reihen.size(); ++r) {
-        Kombination[r + 1] = e.Reihen[r];
-    }
+    std::copy(e.Reihen.begin(), e.Reihen.end(), Kombination.begin() + 1);
 }
 
 int Nachspiel::NächsterCode() {
@@ -30,16 +26,9 @@ int Nachspiel::NächsterCode() {
         ZieheZufallsreihe(Kombination[1], AnzahlFelder, AnzahlFarben, *zufall_);
     }
     const int züge = Nachspielen(Vorgaben);
-    NächsterGeheimcode();
+    std::int16_t stelle = 0;
+    zählen(Geheimcode, stelle); // past the last code, the last field stands one too high
     return züge;
-}
-
-void Nachspiel::sichereZeile(int r) {
-    if (static_cast<std::size_t>(r) >= Kombination.size()) {
-        Kombination.resize(static_cast<std::size_t>(r) + 1);
-        AntwortSchwarz.resize(static_cast<std::size_t>(r) + 1);
-        AntwortWeiß.resize(static_cast<std::size_t>(r) + 1);
-    }
 }
 
 std::int16_t Nachspiel::schwarzeVon(const Reihe& zug, const Reihe& code) const {
@@ -69,30 +58,24 @@ std::int16_t Nachspiel::weißeVon(const Reihe& zug, const Reihe& code) {
     return weiß;
 }
 
-// The answer of move r, counted against the code.
-void Nachspiel::zähleZug(int r) {
-    AntwortSchwarz[r] = schwarzeVon(Kombination[r], Geheimcode);
-    if (AntwortSchwarz[r] != AnzahlFelder) {
-        AntwortWeiß[r] = weißeVon(Kombination[r], Geheimcode);
-    }
-}
-
 int Nachspiel::Nachspielen(std::int16_t vorgaben) {
-    for (int k = 1; k <= AnzahlFelder; ++k) {
-        Kombination[0][k] = 1;
-    }
+    std::fill_n(Kombination[0].begin() + 1, AnzahlFelder, 1);
     int r = 0;
     for (;;) {
-        ++r;
-        Prüfzug = r;
-        sichereZeile(r);
+        Prüfzug = ++r;
+        if (static_cast<std::size_t>(r) >= Kombination.size()) { // a game longer than 14 moves
+            Kombination.resize(Kombination.size() + 1);
+            AntwortSchwarz.resize(Kombination.size());
+            AntwortWeiß.resize(Kombination.size());
+        }
         if (r > vorgaben) {
             Kombination[r] = Kombination[0];
         }
-        zähleZug(r);
+        AntwortSchwarz[r] = schwarzeVon(Kombination[r], Geheimcode);
         if (AntwortSchwarz[r] == AnzahlFelder) {
             break;
         }
+        AntwortWeiß[r] = weißeVon(Kombination[r], Geheimcode);
         if (r > vorgaben) {
             NextNumber();
         }
@@ -122,18 +105,13 @@ int Nachspiel::Nachspielen(std::int16_t vorgaben) {
 }
 
 bool Nachspiel::zählen(Reihe& reihe, std::int16_t& stelle) const {
-    stelle = 1;
-    for (;;) {
-        ++reihe[stelle];
-        if (reihe[stelle] <= AnzahlFarben) {
-            return true;
-        }
+    for (stelle = 1; ++reihe[stelle] > AnzahlFarben; ++stelle) {
         if (stelle == AnzahlFelder) {
             return false;
         }
         reihe[stelle] = 1;
-        ++stelle;
     }
+    return true;
 }
 
 void Nachspiel::NextNumber() {
@@ -148,11 +126,6 @@ void Nachspiel::PrüfSchwarze(std::int16_t& ergebnis) {
 
 void Nachspiel::PrüfWeiße(std::int16_t& ergebnis) {
     ergebnis = weißeVon(Kombination[0], Kombination[Prüfzug]);
-}
-
-void Nachspiel::NächsterGeheimcode() {
-    std::int16_t stelle = 0;
-    zählen(Geheimcode, stelle);
 }
 
 } // namespace quorbix

@@ -1,10 +1,7 @@
 #pragma once
-// The plain replay of the computer's guessing against a known code: its own
-// arrays and its own black and white counts, stepping the candidate through
-// every code in counting order. It is the reference the fast evaluation
-// (Auswertung) is measured against, kept with the tests apart from the
-// engines it checks; a whole code space of 8 fields and 8 symbols would take
-// it years.
+// The plain replay of the computer's guessing against a known code, with its
+// own arrays and counts: the reference the fast evaluation is held against,
+// kept apart from the engines it checks (8 fields of 8 symbols take it years).
 
 #include "evaluation/engine/Eroeffnung.h"
 #include "rules/Spielstand.h"
@@ -25,7 +22,8 @@ public:
     void Vorbereiten(std::int16_t Strategie, Zufall& zufall);
 
     // One code of the run: strategy 4 draws its opening row, the game is
-    // replayed, and Geheimcode steps to the next code. Returns the moves.
+    // replayed, and Geheimcode steps to the next code in counting order
+    // (field 1 fastest). Returns the moves.
     int NächsterCode();
     bool Erschöpft() const { return Geheimcode[AnzahlFelder] > AnzahlFarben; }
 
@@ -42,10 +40,6 @@ public:
     void PrüfSchwarze(std::int16_t& ergebnis);
     void PrüfWeiße(std::int16_t& ergebnis);
 
-    // Steps Geheimcode to the next code; field 1 changes fastest. After the
-    // last code, Geheimcode(AnzahlFelder) stands at AnzahlFarben + 1.
-    void NächsterGeheimcode();
-
     std::int16_t AnzahlFelder;
     std::int16_t AnzahlFarben;
     std::vector<Reihe> Kombination;           // rows 0..14, more if a game needs them
@@ -61,8 +55,6 @@ public:
     std::int16_t Vorgaben = 1;
 
 private:
-    void sichereZeile(int r);
-    void zähleZug(int r);
     // The two counts of `zug` against `code`; the white count uses Restreihe.
     std::int16_t schwarzeVon(const Reihe& zug, const Reihe& code) const;
     std::int16_t weißeVon(const Reihe& zug, const Reihe& code);
