@@ -10,7 +10,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
-#include <set>
 #include <vector>
 
 using namespace quorbix;
@@ -134,7 +133,8 @@ TEST(Neubeginn, resetsEveryFieldAndDrawsTheSecretOrTheFirstGuess) {
 }
 
 // Answered and checked by the formula: a fault in the game's own count
-// makes it guess another code.
+// makes it guess another code. A guess repeated would not agree with its
+// own answer.
 TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
     std::mt19937 zufall(4711);
     const std::pair<int, int> größen[] = {{1, 1}, {1, 8}, {2, 3}, {3, 4}, {4, 6},
@@ -147,9 +147,7 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
                      codeNr(static_cast<long>(zufall() % anzahl), felder, symbole));
             const Spielstand& s = p.s;
             p.spiele({weiter});
-            std::set<Reihe> geraten;
             for (;;) {
-                ASSERT_TRUE(geraten.insert(s.Kombination()[s.Zug()]).second) << "guess repeated";
                 const auto [schwarz, weiß] = bewerte(geheim, s.Kombination()[s.Zug()], felder);
                 p.spiele({antworte(schwarz, weiß)});
                 if (s.Phase() == Spielphase::Beendet) {
