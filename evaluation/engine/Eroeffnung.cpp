@@ -2,6 +2,37 @@
 
 namespace quorbix {
 
+namespace {
+
+// Rows are filled with 1, 2, 3, … wrapping only inside a row, so a row that
+// begins right after AnzahlFarben begins with a value that matches nothing;
+// the fill ends once the rows hold more fields than there are symbols.
+void FülleFortlaufend(Eröffnung& e, std::int16_t AnzahlFelder, std::int16_t AnzahlFarben) {
+    int reihe = 1;
+    int feld = 1;
+    int wert = 1;
+    e.Reihen.push_back(Reihe{});
+    for (;;) {
+        e.Reihen[reihe - 1][feld] = static_cast<std::int16_t>(wert);
+        ++feld;
+        ++wert;
+        if (wert > AnzahlFarben && feld <= AnzahlFelder) {
+            wert = 1;
+        }
+        if (feld > AnzahlFelder) {
+            if (AnzahlFelder * reihe > AnzahlFarben) {
+                break;
+            }
+            feld = 1;
+            ++reihe;
+            e.Reihen.push_back(Reihe{});
+        }
+    }
+    e.Vorgaben = static_cast<std::int16_t>(reihe);
+}
+
+} // namespace
+
 Eröffnung Eröffnungsreihen(std::int16_t Strategie, std::int16_t AnzahlFelder,
                            std::int16_t AnzahlFarben) {
     Eröffnung e;
@@ -22,34 +53,9 @@ Eröffnung Eröffnungsreihen(std::int16_t Strategie, std::int16_t AnzahlFelder,
         e.Reihen.push_back(r);
         break;
     }
-    case 3: {
-        // Rows are filled with 1, 2, 3, … wrapping only inside a row, so a
-        // row that begins right after AnzahlFarben begins with a value that
-        // matches nothing; the fill ends once the rows hold more fields than
-        // there are symbols.
-        int reihe = 1;
-        int feld = 1;
-        int wert = 1;
-        e.Reihen.push_back(Reihe{});
-        for (;;) {
-            e.Reihen[reihe - 1][feld] = static_cast<std::int16_t>(wert);
-            ++feld;
-            ++wert;
-            if (wert > AnzahlFarben && feld <= AnzahlFelder) {
-                wert = 1;
-            }
-            if (feld > AnzahlFelder) {
-                if (AnzahlFelder * reihe > AnzahlFarben) {
-                    break;
-                }
-                feld = 1;
-                ++reihe;
-                e.Reihen.push_back(Reihe{});
-            }
-        }
-        e.Vorgaben = static_cast<std::int16_t>(reihe);
+    case 3:
+        FülleFortlaufend(e, AnzahlFelder, AnzahlFarben);
         break;
-    }
     case 4:
         e.Reihen.push_back(Reihe{});
         e.zufällig = true;
