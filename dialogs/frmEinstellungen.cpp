@@ -20,7 +20,7 @@ frmEinstellungen::frmEinstellungen(const quorbix::Einstellungen& jetzt, Übernah
                           Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       übernehmen_(std::move(übernehmen)) {
-    Barrierefreiheit::einrichten();
+    ui::einrichten();
     setObjectName(QStringLiteral("frmEinstellungen"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     // No icon of its own, and none borrowed from the main window either.
@@ -111,9 +111,9 @@ void frmEinstellungen::erzeugeAnzahlen() {
                           quorbix::MaxFarben);
     // A screen reader hears each count with what it counts.
     fraFelder_->setAccessibleName(QStringLiteral("Anzahlen"));
-    Barrierefreiheit::benenneMitText(lblFelder_, QStringLiteral("Anzahl Felder pro Reihe"));
+    ui::benenneMitText(lblFelder_, QStringLiteral("Anzahl Felder pro Reihe"));
     upd1_->setAccessibleName(QStringLiteral("Anzahl Felder pro Reihe"));
-    Barrierefreiheit::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));
+    ui::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));
     upd2_->setAccessibleName(QStringLiteral("Anzahl Farben/Zahlen"));
     // The number labels lie on top of the caption labels they overlap.
     lblFelder_->raise();

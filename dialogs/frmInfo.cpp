@@ -49,7 +49,7 @@ frmInfo::frmInfo(std::function<void()> auswerten, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       auswerten_(std::move(auswerten)) {
-    Barrierefreiheit::einrichten();
+    ui::einrichten();
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QString());
     // The title stays empty; a screen reader still hears what the box is.

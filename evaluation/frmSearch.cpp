@@ -70,7 +70,7 @@ QPushButton* knopf(QWidget* eltern, const char* name, const QRect& lage, const Q
 frmSearch::frmSearch(int felder, int farben, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
-    Barrierefreiheit::einrichten();
+    ui::einrichten();
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(QStringLiteral("Computersuche"));
     setFixedSize(ui::tw(7755), ui::tw(6840));
@@ -124,7 +124,7 @@ void frmSearch::legeListeAn() {
     lstView_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Tab leaves the list; the arrows move within it.
     lstView_->setTabKeyNavigation(false);
-    Barrierefreiheit::fokusNurMitFokus(lstView_);
+    ui::fokusNurMitFokus(lstView_);
 }
 
 void frmSearch::legeZahlenAn() {
@@ -143,10 +143,10 @@ void frmSearch::legeZahlenAn() {
     // A screen reader hears each result with what it is.
     picDummy_->setAccessibleName(QStringLiteral("Ergebnisse"));
     lstView_->setAccessibleName(QStringLiteral("Züge je Kombination"));
-    Barrierefreiheit::benenneMitText(lblCodes_, QStringLiteral("Anzahl Kombinationen"));
-    Barrierefreiheit::benenneMitText(lblMin_, QStringLiteral("Kleinste Zahl der Züge"));
-    Barrierefreiheit::benenneMitText(lblMax_, QStringLiteral("Größte Zahl der Züge"));
-    Barrierefreiheit::benenneMitText(lblMittel_, QStringLiteral("Durchschnittliche Zahl der Züge"));
+    ui::benenneMitText(lblCodes_, QStringLiteral("Anzahl Kombinationen"));
+    ui::benenneMitText(lblMin_, QStringLiteral("Kleinste Zahl der Züge"));
+    ui::benenneMitText(lblMax_, QStringLiteral("Größte Zahl der Züge"));
+    ui::benenneMitText(lblMittel_, QStringLiteral("Durchschnittliche Zahl der Züge"));
 }
 
 void frmSearch::legeKnöpfeAn() {
@@ -223,7 +223,7 @@ void frmSearch::wähleLetzteZeile() {
     if (zeilen > 0) {
         // The new rows are laid out now, so that the list can scroll to them.
         lstView_->doItemsLayout();
-        Barrierefreiheit::zeigeZeile(lstView_, zeilen - 1);
+        ui::zeigeZeile(lstView_, zeilen - 1);
     }
 }
 
@@ -283,7 +283,7 @@ void frmSearch::scheibe() {
         schließeLauf();
         return;
     }
-    Barrierefreiheit::meldeÄnderungen();
+    ui::meldeÄnderungen();
     // Without new codes the window looks again soon, and later each time
     // it finds none, so that it takes little from the workers while they
     // split the whole space before the first code is known.
@@ -298,10 +298,9 @@ void frmSearch::schließeLauf() {
     zeigeAnzahl(bilanz_.Codes);
     const QString mittel = Mitteltext(bilanz_.MittelZehntel());
     lblMittel_->setText(mittel);
-    Barrierefreiheit::meldeÄnderungen();
-    Barrierefreiheit::sage(
-        this, ui::Text(quorbix::Auswertungsnachricht(fertig, bilanz_.Codes, bilanz_.Minimum,
-                                                     bilanz_.Maximum, mittel.toStdString())));
+    ui::meldeÄnderungen();
+    ui::sage(this, ui::Text(quorbix::Auswertungsnachricht(fertig, bilanz_.Codes, bilanz_.Minimum,
+                                                          bilanz_.Maximum, mittel.toStdString())));
     beendeLauf();
     wähleLetzteZeile();
     lstView_->viewport()->update();

@@ -128,10 +128,10 @@ void Bedienfeld::erzeugeKnöpfe() {
 
 void Bedienfeld::benenne() {
     // What a screen reader hears.
-    using Barrierefreiheit::benenneMitText;
+    using ui::benenneMitText;
     for (int f = 0; f < MaxFelder; ++f) {
-        Vorlesen::Legende(lblComp_[f], f, stand_);
-        Barrierefreiheit::benenneZelle(lblMen_[f], QStringLiteral("Eingabe, Feld %1").arg(f + 1));
+        hauptfenster::Legende(lblComp_[f], f, stand_);
+        ui::benenneZelle(lblMen_[f], QStringLiteral("Eingabe, Feld %1").arg(f + 1));
         updM_[f]->setAccessibleName(QStringLiteral("Feld %1").arg(f + 1));
         updM_[f]->setAccessibleDescription(
             QStringLiteral("Pfeil nach oben oder unten wählt das Symbol für Feld %1").arg(f + 1));
@@ -139,7 +139,7 @@ void Bedienfeld::benenne() {
     benenneMitText(texLösung_, QStringLiteral("Hinweis"));
     // While the computer thinks, its animation changes the caption many times
     // a second: the name says what it means.
-    Barrierefreiheit::setzeName(Zugfeld_, [this] {
+    ui::setzeName(Zugfeld_, [this] {
         const QString text = stand_.Zugfeld() == Zugfeldanzeige::IchDenke
                                  ? QStringLiteral("Ich denke ...")
                                  : Zugfeld_->text().simplified();
@@ -154,7 +154,7 @@ void Bedienfeld::benenne() {
     updWeiß_->setAccessibleName(QStringLiteral("Anzahl Weiße"));
     updWeiß_->setAccessibleDescription(
         QStringLiteral("Wie viele Stifte das richtige Symbol am falschen Platz haben"));
-    Vorlesen::Knöpfe(cmdFertig_, stand_);
+    hauptfenster::Knöpfe(cmdFertig_, stand_);
 }
 
 void Bedienfeld::verbinde(QWidget* fläche, const Handlers& handlers) {

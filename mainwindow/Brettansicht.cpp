@@ -43,23 +43,23 @@ Brettansicht::Brettansicht(QWidget* fläche, const Spielstand& stand, Zufall& zu
                                           LabelArt{8.25, false}, hervorText, hervorText));
     for (QLabel* pin : {lblSchwarz_[0], lblWeiße_[0]}) {
         pin->hide();
-        Vorlesen::Stift(pin, pin == lblSchwarz_[0], 0);
+        hauptfenster::Stift(pin, pin == lblSchwarz_[0], 0);
     }
-    Barrierefreiheit::benenneZelle(lblKomb1_[0], QStringLiteral("Lösung, Feld 1"));
-    Barrierefreiheit::benenneZelle(lblVersuch_[0], QStringLiteral("Zug 1, Feld 1"));
-    Vorlesen::Zeilennummer(lblNr_[0], 1, stand_);
+    ui::benenneZelle(lblKomb1_[0], QStringLiteral("Lösung, Feld 1"));
+    ui::benenneZelle(lblVersuch_[0], QStringLiteral("Zug 1, Feld 1"));
+    hauptfenster::Zeilennummer(lblNr_[0], 1, stand_);
 
     for (int i = 1; i < MaxZüge; ++i) {
         lblNr_[i] = ui::kopiereLabel(lblNr_[0], ui::Elementname("lblNr", i));
         lblNr_[i]->setText(QStringLiteral("%1)").arg(i + 1));
         lblNr_[i]->move(ui::tw(120), ui::tw(ZeileOben(i)));
         lblNr_[i]->show();
-        Vorlesen::Zeilennummer(lblNr_[i], i + 1, stand_);
+        hauptfenster::Zeilennummer(lblNr_[i], i + 1, stand_);
     }
     for (int i = 1; i < MaxFelder; ++i) {
         lblKomb1_[i] = ui::kopiereLabel(lblKomb1_[0], ui::Elementname("lblKomb1", i));
         lblKomb1_[i]->move(ui::tw(ZelleLinks(i)), lblKomb1_[0]->y());
-        Barrierefreiheit::benenneZelle(lblKomb1_[i], QStringLiteral("Lösung, Feld %1").arg(i + 1));
+        ui::benenneZelle(lblKomb1_[i], QStringLiteral("Lösung, Feld %1").arg(i + 1));
     }
 }
 
@@ -145,8 +145,7 @@ void Brettansicht::zeichneLösung(const Schritt& schritt) {
 QLabel* Brettansicht::neueZelle(int feld, int zeile) {
     const int index = MaxZüge * feld + zeile;
     QLabel* zelle = ui::kopiereLabel(lblVersuch_[0], ui::Elementname("lblVersuch", index));
-    Barrierefreiheit::benenneZelle(zelle,
-                                   QStringLiteral("Zug %1, Feld %2").arg(zeile + 1).arg(feld + 1));
+    ui::benenneZelle(zelle, QStringLiteral("Zug %1, Feld %2").arg(zeile + 1).arg(feld + 1));
     zelle->move(ui::tw(ZelleLinks(feld)), ui::tw(ZeileOben(zeile)));
     zelle->show();
     return zelle;
@@ -161,7 +160,7 @@ void Brettansicht::zeigePin(std::vector<QLabel*>& pins, int index, int zug, int 
         const QString name = pins[0]->objectName().section(QLatin1Char('('), 0, 0);
         pin = ui::kopiereLabel(pins[0], QStringLiteral("%1(%2)").arg(name).arg(index));
     }
-    Vorlesen::Stift(pin, &pins == &lblSchwarz_, zug);
+    hauptfenster::Stift(pin, &pins == &lblSchwarz_, zug);
     const QPoint lage(ui::tw(links), ui::tw(ZeileOben(zug - 1)));
     if (pin->isHidden() || pin->pos() != lage) {
         pin->move(lage);

@@ -13,7 +13,7 @@ Knopf::Knopf(const QString& text, QWidget* eltern) : QPushButton(text, eltern) {
     // A screen reader hears the caption as it is meant, without the hyphen
     // and blank where it wraps: "Einstel-lungen" is "Einstellungen"; a
     // hyphen before a capital stays.
-    Barrierefreiheit::setzeName(this, [this] {
+    ui::setzeName(this, [this] {
         static const QRegularExpression umbruch(QStringLiteral("-\\s*(?=\\p{Ll})"));
         return QString(this->text()).remove(umbruch).simplified();
     });

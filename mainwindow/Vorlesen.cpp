@@ -9,11 +9,11 @@
 
 #include <QLabel>
 
-namespace Vorlesen {
+namespace hauptfenster {
 
 void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
     l->setAccessibleName(QStringLiteral("Zug %1").arg(zug));
-    Barrierefreiheit::setzeBeschreibung(l, [zug, &stand] {
+    ui::setzeBeschreibung(l, [zug, &stand] {
         if (zug >= stand.Zug()) {
             return QString(); // no answer yet
         }
@@ -25,8 +25,8 @@ void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
 }
 
 void Legende(QLabel* l, int k, const quorbix::Spielstand& stand) {
-    Barrierefreiheit::setzeName(l, [l, k, &stand] {
-        const QString inhalt = Barrierefreiheit::Zelleninhalt(l);
+    ui::setzeName(l, [l, k, &stand] {
+        const QString inhalt = ui::Zelleninhalt(l);
         if (!stand.Mensch() && stand.Zug() > 0) {
             return QStringLiteral("Zug des Computers, Feld %1: %2").arg(k + 1).arg(inhalt);
         }
@@ -41,19 +41,17 @@ void Stift(QLabel* pin, bool schwarz, int zug) {
     const QString art =
         schwarz ? QStringLiteral("schwarzer Stift") : QStringLiteral("weißer Stift");
     // A peg is drawn again with every step: it is announced only if it moved.
-    Barrierefreiheit::setzeFesteBeschreibung(
-        pin, schwarz ? QStringLiteral("Richtiges Symbol am richtigen Platz")
-                     : QStringLiteral("Richtiges Symbol am falschen Platz"));
-    Barrierefreiheit::setzeFestenNamen(
-        pin, zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art));
+    ui::setzeFesteBeschreibung(pin, schwarz ? QStringLiteral("Richtiges Symbol am richtigen Platz")
+                                            : QStringLiteral("Richtiges Symbol am falschen Platz"));
+    ui::setzeFestenNamen(pin, zug == 0 ? art : QStringLiteral("Zug %1: %2").arg(zug).arg(art));
 }
 
 void Knöpfe(const std::array<hauptfenster::Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand) {
     for (int k = 0; k < quorbix::Knopfzahl; ++k) {
-        Barrierefreiheit::setzeBeschreibung(knöpfe[static_cast<std::size_t>(k)], [k, &stand] {
+        ui::setzeBeschreibung(knöpfe[static_cast<std::size_t>(k)], [k, &stand] {
             return ui::Text(quorbix::Knopfbeschreibung(quorbix::Knopfnummer(k), stand));
         });
     }
 }
 
-} // namespace Vorlesen
+} // namespace hauptfenster

@@ -13,7 +13,7 @@ namespace quorbix {
 class Spielstand;
 }
 
-namespace Vorlesen {
+namespace hauptfenster {
 
 // Row number of move `zug`: "Zug 3", described by the answer the move got.
 void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand);
@@ -28,4 +28,4 @@ void Stift(QLabel* pin, bool schwarz, int zug);
 // What the seven buttons do, where their tooltip does not say it.
 void Knöpfe(const std::array<hauptfenster::Knopf*, 7>& knöpfe, const quorbix::Spielstand& stand);
 
-} // namespace Vorlesen
+} // namespace hauptfenster

@@ -30,7 +30,7 @@ const QString Fenstertitel = QStringLiteral("Quorbix! https://quorbix.example.or
 frmQuorbix::frmQuorbix(QWidget* eltern)
     : QMainWindow(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::MSWindowsFixedSizeDialogHint) {
-    Barrierefreiheit::einrichten();
+    ui::einrichten();
     setObjectName(QStringLiteral("frmQuorbix"));
     setWindowTitle(Fenstertitel);
     setWindowIcon(QIcon(QStringLiteral(":/quorbix/quorbix.png")));
@@ -48,7 +48,7 @@ frmQuorbix::frmQuorbix(QWidget* eltern)
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Zentrale"));
-    Barrierefreiheit::ordneNachLesefolge(central_);
+    ui::ordneNachLesefolge(central_);
     central_->setAccessibleName(QStringLiteral("Spielbrett"));
     central_->setFixedSize(ui::tw(10800), ui::tw(7785));
     ui::setzeHintergrund(central_, QColor(0, 128, 0));
@@ -161,11 +161,11 @@ void frmQuorbix::zeige(const Schritt& schritt, std::optional<Anlass> anlass, con
     }
     brett_->zeichne(schritt);
     bedienfeld_->zeichne(schritt, anlass.has_value());
-    Barrierefreiheit::meldeÄnderungen();
+    ui::meldeÄnderungen();
     const QString nachricht =
         anlass ? ui::Text(Neuigkeit(*anlass, stand_, schritt, vorher)) : QString();
     if (schritt.Meldung == Meldungsart::Keine) {
-        Barrierefreiheit::sage(this, nachricht);
+        ui::sage(this, nachricht);
     }
     updateSearchTimer();
     if (schritt.Meldung != Meldungsart::Keine) {

@@ -48,14 +48,14 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, Anwendungsverweis
 }
 #endif
 
-namespace Barrierefreiheit {
+namespace ui {
 
 namespace {
 
 struct AttachedTexts {
     QWidget* widget = nullptr;
-    Text name;
-    Text description;
+    Textquelle name;
+    Textquelle description;
     // The name is the interface's own, but watched like an attached one.
     bool nameBeobachtet = false;
     // What screen readers last heard, for meldeÄnderungen; nothing yet:
@@ -84,9 +84,9 @@ QString attachedText(const QObject* o, QAccessible::Text art) {
     if (gefunden == registry().cend()) {
         return {};
     }
-    const Text& text = art == QAccessible::Name          ? gefunden->name
-                       : art == QAccessible::Description ? gefunden->description
-                                                         : Text();
+    const Textquelle& text = art == QAccessible::Name          ? gefunden->name
+                             : art == QAccessible::Description ? gefunden->description
+                                                               : Textquelle();
     return text ? text() : QString();
 }
 
@@ -393,11 +393,14 @@ void anQt(QAccessibleEvent* ereignis) {
 
 class FokusWächter : public QObject {
 public:
-    explicit FokusWächter(QAbstractItemView* liste) : QObject(liste), liste_(liste) {}
+    explicit FokusWächter(QAbstractItemView* liste) : QObject(liste) {}
 
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-        if (objekt == liste_ && liste_->selectionModel() != nullptr) {
-            QItemSelectionModel* auswahl = liste_->selectionModel();
+        // A list being destroyed still gets its focus events from QWidget's
+        // destructor, when it is no item view any more.
+        auto* liste = qobject_cast<QAbstractItemView*>(objekt);
+        if (liste != nullptr && liste->selectionModel() != nullptr) {
+            QItemSelectionModel* auswahl = liste->selectionModel();
             if (ereignis->type() == QEvent::FocusIn) {
                 const QModelIndexList zeilen = auswahl->selectedRows();
                 if (!zeilen.isEmpty()) {
@@ -409,9 +412,6 @@ public:
         }
         return false;
     }
-
-private:
-    QAbstractItemView* liste_;
 };
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -549,7 +549,7 @@ void sage(QWidget* fenster, const QString& text) {
 #endif
 }
 
-void setzeName(QWidget* w, Text text) {
+void setzeName(QWidget* w, Textquelle text) {
     AttachedTexts& texte = entry(w);
     texte.gemeldeterName = text();
     if (qobject_cast<QLabel*>(w) != nullptr && w->accessibleName().isEmpty()) {
@@ -560,7 +560,7 @@ void setzeName(QWidget* w, Text text) {
     texte.name = std::move(text);
 }
 
-void setzeBeschreibung(QWidget* w, Text text) {
+void setzeBeschreibung(QWidget* w, Textquelle text) {
     AttachedTexts& texte = entry(w);
     texte.gemeldeteBeschreibung = text();
     texte.description = std::move(text);
@@ -599,4 +599,4 @@ QString Zelleninhalt(const QWidget* zelle) {
     return QStringLiteral("leer");
 }
 
-} // namespace Barrierefreiheit
+} // namespace ui

@@ -15,9 +15,9 @@ class QAbstractItemView;
 class QLabel;
 class QWidget;
 
-namespace Barrierefreiheit {
+namespace ui {
 
-using Text = std::function<QString()>;
+using Textquelle = std::function<QString()>;
 
 // Installs the interfaces for labels, push buttons, spin controls, lines and
 // reading-ordered surfaces ahead of Qt's own; calling it again does nothing.
@@ -28,8 +28,8 @@ void einrichten();
 
 // The name or description of `w` is what `text` gives when asked, for as long
 // as `w` lives; it takes precedence over a fixed one.
-void setzeName(QWidget* w, Text text);
-void setzeBeschreibung(QWidget* w, Text text);
+void setzeName(QWidget* w, Textquelle text);
+void setzeBeschreibung(QWidget* w, Textquelle text);
 
 // The name the interface of `w` gives changes during play (a spin control's
 // with its label): meldeÄnderungen announces it as it does attached ones.
@@ -70,4 +70,4 @@ void meldeÄnderungen();
 // news of `fenster`'s window.
 void sage(QWidget* fenster, const QString& text);
 
-} // namespace Barrierefreiheit
+} // namespace ui

@@ -23,7 +23,7 @@ Drehfeld::Drehfeld(QWidget* eltern) : QAbstractSpinBox(eltern) {
     lineEdit()->hide();
     lineEdit()->setReadOnly(true);
     // Its name says a colour its label shows.
-    Barrierefreiheit::beobachteName(this);
+    ui::beobachteName(this);
 }
 
 void Drehfeld::setValue(int wert) {

@@ -315,12 +315,10 @@ private:
         return &tabelle_[h >> (64 - Tabellenbits)];
     }
 
-    // The node with fields 1..K open; `Eng`: the fields above equal those of
-    // the start, so field K may not go below the start's.
-    template <int K, bool Gedächtnis, std::size_t G, bool Eng> bool suche() {
+    // The symbols field K may take, for every earlier move at once.
+    template <int K, std::size_t G, bool Eng> unsigned erlaubteSymbole(const Stand* hier) const {
         const std::size_t n = G != 0 ? G : gruppen_.size();
         constexpr auto feld = static_cast<std::size_t>(K);
-        const Stand* hier = &stand_[feld * n];
         const Bahnen offen = zahl_[feld];
         const Bahnen null = zahl_[0];
         Bahnen verboten;
@@ -336,6 +334,51 @@ private:
         if constexpr (Eng) {
             erlaubt &= ~0U << (start_[feld] - 1);
         }
+        return erlaubt;
+    }
+
+    // The table's slot for the node with K open fields; nothing where the
+    // table is not asked. `schlüssel` is what a dead node there would hold.
+    template <int K, bool Gedächtnis, bool Eng>
+    Eintrag* platzFür(const Stand* hier, Eintrag& schlüssel) {
+        if constexpr (Gedächtnis && !Eng && K >= GedächtnisVon && K <= GedächtnisBis) {
+            const auto b = hier[0].schwarz.bytes();
+            std::uint64_t s0 = 0;
+            std::uint64_t s1 = 0;
+            std::memcpy(&s0, b.data(), 8);
+            std::memcpy(&s1, b.data() + 8, 8);
+            schlüssel = {halbiert(s0) | halbiert(s1) << 32,
+                         gekappt_ | std::uint64_t{static_cast<unsigned>(K)} << 32 |
+                             std::uint64_t{stempel_} << Stempelstelle};
+            return platz(schlüssel.schwarz, schlüssel.rest);
+        } else {
+            (void)hier;
+            (void)schlüssel;
+            return nullptr;
+        }
+    }
+
+    // The lanes of the child that puts symbol v into field `feld`.
+    template <std::size_t G>
+    void setzeKind(std::size_t feld, std::size_t v, const Stand* hier, Stand* unten) const {
+        const std::size_t n = G != 0 ? G : gruppen_.size();
+        const Bahnen bit = bit_[v];
+        const auto c = static_cast<std::size_t>(anzahl_[v]);
+        for (std::size_t i = 0; i < n; ++i) {
+            const Gruppe& g = gruppen_[i];
+            unten[i].schwarz = hier[i].schwarz + Bahnen::aus(g.gleich[feld][v]);
+            unten[i].gesamt = hier[i].gesamt + Bahnen::aus(g.mehr[v][c]);
+            unten[i].fehlend = ohne(hier[i].fehlend, bit) | (Bahnen::aus(g.mehr[v][c + 1]) & bit);
+        }
+    }
+
+    // The node with fields 1..K open; `Eng`: the fields above equal those of
+    // the start, so field K may not go below the start's.
+    template <int K, bool Gedächtnis, std::size_t G, bool Eng> bool suche() {
+        const std::size_t n = G != 0 ? G : gruppen_.size();
+        constexpr auto feld = static_cast<std::size_t>(K);
+        const Stand* hier = &stand_[feld * n];
+        unsigned erlaubt = erlaubteSymbole<K, G, Eng>(hier);
         if (erlaubt == 0) {
             return false;
         }
@@ -343,37 +386,17 @@ private:
             code_[1] = static_cast<std::int16_t>(std::countr_zero(erlaubt) + 1);
             return true;
         } else {
-            Eintrag* eintrag = nullptr;
             Eintrag schlüssel{};
-            if constexpr (Gedächtnis) {
-                if constexpr (!Eng && K >= GedächtnisVon && K <= GedächtnisBis) {
-                    const auto b = hier[0].schwarz.bytes();
-                    std::uint64_t s0 = 0;
-                    std::uint64_t s1 = 0;
-                    std::memcpy(&s0, b.data(), 8);
-                    std::memcpy(&s1, b.data() + 8, 8);
-                    schlüssel = {halbiert(s0) | halbiert(s1) << 32,
-                                 gekappt_ | std::uint64_t{feld} << 32 |
-                                     std::uint64_t{stempel_} << Stempelstelle};
-                    eintrag = platz(schlüssel.schwarz, schlüssel.rest);
-                    if (eintrag->schwarz == schlüssel.schwarz && eintrag->rest == schlüssel.rest) {
-                        return false;
-                    }
-                }
+            Eintrag* eintrag = platzFür<K, Gedächtnis, Eng>(hier, schlüssel);
+            if (eintrag != nullptr && eintrag->schwarz == schlüssel.schwarz &&
+                eintrag->rest == schlüssel.rest) {
+                return false;
             }
             Stand* unten = &stand_[(feld - 1) * n];
             while (erlaubt != 0) {
                 const auto v = static_cast<std::size_t>(std::countr_zero(erlaubt) + 1);
                 erlaubt &= erlaubt - 1;
-                const Bahnen bit = bit_[v];
-                const auto c = static_cast<std::size_t>(anzahl_[v]);
-                for (std::size_t i = 0; i < n; ++i) {
-                    const Gruppe& g = gruppen_[i];
-                    unten[i].schwarz = hier[i].schwarz + Bahnen::aus(g.gleich[feld][v]);
-                    unten[i].gesamt = hier[i].gesamt + Bahnen::aus(g.mehr[v][c]);
-                    unten[i].fehlend =
-                        ohne(hier[i].fehlend, bit) | (Bahnen::aus(g.mehr[v][c + 1]) & bit);
-                }
+                setzeKind<G>(feld, v, hier, unten);
                 const std::uint64_t schritt =
                     anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
                 ++anzahl_[v];
@@ -387,10 +410,8 @@ private:
                 --anzahl_[v];
                 gekappt_ -= schritt;
             }
-            if constexpr (Gedächtnis) {
-                if (eintrag != nullptr) {
-                    *eintrag = schlüssel;
-                }
+            if (eintrag != nullptr) {
+                *eintrag = schlüssel;
             }
             return false;
         }

@@ -1,5 +1,5 @@
 #pragma once
-// A new game with other settings, the way every new game begins: clear the
+// Waiting for the windows, and a new game begun as every one is: clear the
 // board, change the settings, lay out the game.
 
 #include "mainwindow/frmQuorbix.h"

@@ -38,8 +38,7 @@ protected:
                          [this](const QModelIndex&, int a, int b) { jeZeile(a, b); });
     }
     QPushButton* knopf(const char* name) const { return fenster->findChild<QPushButton*>(name); }
-    // Starts a run and turns the event loop until `bis` holds, by default
-    // until the run has ended.
+    // Starts a run and turns the event loop until `bis` (by default: its end).
     void lauf(const char* strategie, const std::function<bool()>& bis = {}) {
         fenster->findChild<QLineEdit*>("txtNr")->setText(QString::fromUtf8(strategie));
         knopf("cmdStart")->click();
@@ -105,14 +104,13 @@ TEST_F(Fenster, runListsEveryCodeAndEndsWithItsFigures) {
     EXPECT_EQ(liste->verticalHeader()->count(), 0);
     liste->setFocus();
     std::string schritte;
-    for (const auto& [taste, mit] : {std::pair{Qt::Key_Home, Qt::ControlModifier},
-                                     {Qt::Key_Down, Qt::NoModifier},
-                                     {Qt::Key_PageDown, {}},
-                                     {Qt::Key_End, Qt::ControlModifier},
-                                     {Qt::Key_PageUp, {}},
-                                     {Qt::Key_Up, {}},
-                                     {Qt::Key_Right, {}}}) {
-        QTest::keyClick(liste, taste, mit);
+    const QKeyCombination tasten[] = {
+        Qt::ControlModifier | Qt::Key_Home, Qt::NoModifier | Qt::Key_Down,
+        Qt::NoModifier | Qt::Key_PageDown,  Qt::ControlModifier | Qt::Key_End,
+        Qt::NoModifier | Qt::Key_PageUp,    Qt::NoModifier | Qt::Key_Up,
+        Qt::NoModifier | Qt::Key_Right};
+    for (const QKeyCombination t : tasten) {
+        QTest::keyClick(liste, t.key(), t.keyboardModifiers());
         const QModelIndex i = liste->currentIndex();
         const bool da = liste->viewport()->rect().contains(liste->visualRect(i));
         schritte += std::to_string(i.row()) + ',' + std::to_string(i.column()) + (da ? " " : "! ");

@@ -10,7 +10,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
-#include <set>
 #include <vector>
 
 using namespace quorbix;
@@ -134,7 +133,8 @@ TEST(Neubeginn, resetsEveryFieldAndDrawsTheSecretOrTheFirstGuess) {
 }
 
 // Answered and checked by the formula: a fault in the game's own count
-// makes it guess another code.
+// makes it guess another code. A guess repeated would not agree with its
+// own answer.
 TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
     std::mt19937 zufall(4711);
     const std::pair<int, int> größen[] = {{1, 1}, {1, 8}, {2, 3}, {3, 4}, {4, 6},
@@ -147,9 +147,7 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
                      codeNr(static_cast<long>(zufall() % anzahl), felder, symbole));
             const Spielstand& s = p.s;
             p.spiele({weiter});
-            std::set<Reihe> geraten;
             for (;;) {
-                ASSERT_TRUE(geraten.insert(s.Kombination()[s.Zug()]).second) << "guess repeated";
                 const auto [schwarz, weiß] = bewerte(geheim, s.Kombination()[s.Zug()], felder);
                 p.spiele({antworte(schwarz, weiß)});
                 if (s.Phase() == Spielphase::Beendet) {
@@ -216,7 +214,6 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
     };
     // The computer's first guesses are 1 2 3 4, the human's secret too.
     Partie p(false, 4, 6, reihe({1, 2, 3, 4}), false);
-    const auto menschenspiel = [&](Spielstand&) { p.neu(true, 4, 6, reihe({1, 2, 3, 4}), false); };
     const struct {
         const char* schritt;
         Tat tu;
@@ -262,8 +259,9 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
          "1111", "Deine 1. Antwort ?", "Was nun ?"},
         {"next game", ok, NichtBegonnen, "Weiter Neu Einstellungen", 0, {0, 0}, "1111",
          " Deine Kombination ?", ""},
-        {"human's game", [&](Spielstand& s) { menschenspiel(s), weiter(s); }, Menschenzug,
-         "Weiter Richtig Neu", 0, {0, 0}, "1234", " Dein 1.Versuch !", ""},
+        {"human's game",
+         [&](Spielstand& s) { p.neu(true, 4, 6, reihe({1, 2, 3, 4}), false), weiter(s); },
+         Menschenzug, "Weiter Richtig Neu", 0, {0, 0}, "1234", " Dein 1.Versuch !", ""},
         {"guessed 1 2 1 1", [](Spielstand& s) { s.StelleEingabe(2, 2), weiter(s); }, Menschenzug,
          "Weiter Richtig Neu", 2, {2, 0}, "1234", "Dein 2. Versuch !", ""},
         {"given up", drücke(Richtigknopf), Beendet, "Weiter Richtig Neu", 2, {2, 0}, "1234",

@@ -82,8 +82,7 @@ int Nachspiel::Nachspielen(std::int16_t vorgaben) {
         // The candidate moves on to the first code that agrees with every
         // answer so far, tested against the newest move first.
         do {
-            std::int16_t schwarz = 0;
-            std::int16_t weiß = 0;
+            std::int16_t schwarz = 0, weiß = 0;
             PrüfSchwarze(schwarz);
             bool passt = schwarz == AntwortSchwarz[Prüfzug];
             if (passt) {
