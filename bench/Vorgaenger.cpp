@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace quorbix::vorgänger {
+namespace quorbix::bisher {
 
 namespace {
 
@@ -199,4 +199,4 @@ int Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::uint3
     return Einzelspiele(AnzahlFelder, AnzahlFarben).spiele(nummer, öffnung);
 }
 
-} // namespace quorbix::vorgänger
+} // namespace quorbix::bisher

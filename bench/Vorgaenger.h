@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-namespace quorbix::vorgänger {
+namespace quorbix::bisher {
 
 // Hands out the codes to the workers. A worker takes a few codes at a time
 // and draws their openings while it holds the run's lock, so the draws
@@ -43,4 +43,4 @@ private:
 int Einzelspiel(std::int16_t AnzahlFelder, std::int16_t AnzahlFarben, std::uint32_t nummer,
                 const Reihe& öffnung);
 
-} // namespace quorbix::vorgänger
+} // namespace quorbix::bisher

@@ -102,7 +102,7 @@ void BM_Stichprobe8x8(benchmark::State& state) {
                 Reihe öffnung{};
                 ZieheZufallsreihe(öffnung, 8, 8, z);
                 const std::uint32_t nummer = alle / Scheiben * s + i;
-                summe += state.range(0) == 0 ? vorgänger::Einzelspiel(8, 8, nummer, öffnung)
+                summe += state.range(0) == 0 ? bisher::Einzelspiel(8, 8, nummer, öffnung)
                                              : spieler.Züge(nummer, öffnung);
             }
         }
@@ -129,7 +129,7 @@ void BM_Strategie4(benchmark::State& state) {
         z.setzeQuelle(festeZiehung());
         if (state.range(3) == 0) {
             Lauf lauf(anzahl);
-            vorgänger::Ziehung ziehung(felder, farben, z, lauf);
+            bisher::Ziehung ziehung(felder, farben, z, lauf);
             std::vector<std::thread> threads;
             for (unsigned w = 0; w < arbeiter; ++w) {
                 threads.emplace_back([&ziehung] { ziehung.arbeite(); });
