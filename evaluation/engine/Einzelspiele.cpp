@@ -280,23 +280,28 @@ private:
     }
 
     template <bool Gedächtnis, std::size_t G> bool beginne() {
+        const std::size_t n = G != 0 ? G : gruppen_.size();
+        const auto von = [this, n]<int K>() {
+            const unsigned erlaubt = erlaubteSymbole<K, G, true>(&stand_[K * n]);
+            return erlaubt != 0 && suche<K, Gedächtnis, G, true>(erlaubt);
+        };
         switch (felder_) {
         case 1:
-            return suche<1, Gedächtnis, G, true>();
+            return von.template operator()<1>();
         case 2:
-            return suche<2, Gedächtnis, G, true>();
+            return von.template operator()<2>();
         case 3:
-            return suche<3, Gedächtnis, G, true>();
+            return von.template operator()<3>();
         case 4:
-            return suche<4, Gedächtnis, G, true>();
+            return von.template operator()<4>();
         case 5:
-            return suche<5, Gedächtnis, G, true>();
+            return von.template operator()<5>();
         case 6:
-            return suche<6, Gedächtnis, G, true>();
+            return von.template operator()<6>();
         case 7:
-            return suche<7, Gedächtnis, G, true>();
+            return von.template operator()<7>();
         default:
-            return suche<8, Gedächtnis, G, true>();
+            return von.template operator()<8>();
         }
     }
 
@@ -372,16 +377,14 @@ private:
         }
     }
 
-    // The node with fields 1..K open; `Eng`: the fields above equal those of
-    // the start, so field K may not go below the start's.
-    template <int K, bool Gedächtnis, std::size_t G, bool Eng> bool suche() {
+    // The node with fields 1..K open, whose field K may take the symbols
+    // `erlaubt` (none is empty); `Eng`: the fields above equal those of the
+    // start, so field K may not go below the start's. Each child's own
+    // symbols are found here, so that a dead child costs no call.
+    template <int K, bool Gedächtnis, std::size_t G, bool Eng> bool suche(unsigned erlaubt) {
         const std::size_t n = G != 0 ? G : gruppen_.size();
         constexpr auto feld = static_cast<std::size_t>(K);
         const Stand* hier = &stand_[feld * n];
-        unsigned erlaubt = erlaubteSymbole<K, G, Eng>(hier);
-        if (erlaubt == 0) {
-            return false;
-        }
         if constexpr (K == 1) {
             code_[1] = static_cast<std::int16_t>(std::countr_zero(erlaubt) + 1);
             return true;
@@ -397,18 +400,28 @@ private:
                 const auto v = static_cast<std::size_t>(std::countr_zero(erlaubt) + 1);
                 erlaubt &= erlaubt - 1;
                 setzeKind<G>(feld, v, hier, unten);
-                const std::uint64_t schritt =
-                    anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
-                ++anzahl_[v];
-                gekappt_ += schritt;
-                code_[feld] = static_cast<std::int16_t>(v);
-                if (Eng && static_cast<int>(v) == start_[feld]
-                        ? suche<K - 1, Gedächtnis, G, Eng>()
-                        : suche<K - 1, Gedächtnis, G, false>()) {
-                    return true;
+                const bool eng = Eng && static_cast<int>(v) == start_[feld];
+                const unsigned kind = eng ? erlaubteSymbole<K - 1, G, Eng>(unten)
+                                          : erlaubteSymbole<K - 1, G, false>(unten);
+                if (kind == 0) {
+                    continue;
                 }
-                --anzahl_[v];
-                gekappt_ -= schritt;
+                code_[feld] = static_cast<std::int16_t>(v);
+                if constexpr (K == 2) {
+                    code_[1] = static_cast<std::int16_t>(std::countr_zero(kind) + 1);
+                    return true;
+                } else {
+                    const std::uint64_t schritt =
+                        anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
+                    ++anzahl_[v];
+                    gekappt_ += schritt;
+                    if (eng ? suche<K - 1, Gedächtnis, G, Eng>(kind)
+                            : suche<K - 1, Gedächtnis, G, false>(kind)) {
+                        return true;
+                    }
+                    --anzahl_[v];
+                    gekappt_ -= schritt;
+                }
             }
             if (eintrag != nullptr) {
                 *eintrag = schlüssel;
