@@ -230,7 +230,9 @@ void BM_Fenster(benchmark::State& state) {
 BENCHMARK(BM_Fenster)
     ->ArgNames({"fields", "symbols", "strategy"})
     ->Args({4, 6, 3})
+    ->Args({8, 8, 0})
     ->Args({8, 8, 1})
+    ->Args({8, 8, 2})
     ->Args({8, 8, 3})
     ->Args({7, 7, 4})
     // The largest run a player can start: minutes, so filter for it.
