@@ -162,11 +162,8 @@ TEST_F(Fenster, zugZurückTakesTheGuessBackButKeepsItAfterAStop) {
     EXPECT_EQ(zeile(2), QStringLiteral("22222222")) << "the guess stays after a Stop";
     EXPECT_EQ(pins(), 0) << "its answer is reopened";
     EXPECT_EQ(finde<QAbstractSpinBox>(QStringLiteral("updSchw"))->property("value"), 7);
-    // No code agrees with the answer: the buttons of moves 0 to 4 act again
-    // before the message, "Stop" does not.
-    EXPECT_EQ(klick(0, [this] { return knöpfe(); }),
-              QStringList{
-                  QStringLiteral("Die Angaben sind falsch !  | Weiter Richtig Neu Hilfe Zurück;")});
+    // No code agrees with the answer.
+    EXPECT_EQ(klick(0), QStringList{QStringLiteral("Die Angaben sind falsch ! ")});
 }
 
 // At the win message the board shows the winning answer once, whichever
@@ -264,7 +261,6 @@ TEST_F(Fenster, theDocumentedMethodsCalledOnTheirOwn) {
         fenster->ZeigeWS();
         EXPECT_EQ(pins(QStringLiteral("lblSchwarz")), 2) << "the pegs of one move, once";
         EXPECT_EQ(pins(QStringLiteral("lblWeiße")), 1);
-        EXPECT_EQ(stand().ZahlSchwarzPins() + stand().ZahlWeißPins(), 3);
     }
     EXPECT_TRUE(klick(3).isEmpty()); // "Hilfe" counts against the player's code
     fenster->Anzahlschwarze();       // the candidate 1 1 1 1, given back, against guess 1 2 3 4

@@ -95,10 +95,7 @@ int Nachspiel::Nachspielen(std::int16_t vorgaben) {
                 NextNumber();
                 Prüfzug = r;
             }
-        } while (Prüfzug != 0 && !Abbruch);
-        if (Abbruch) {
-            break;
-        }
+        } while (Prüfzug != 0);
     }
     return r;
 }

@@ -49,7 +49,6 @@ public:
     Reihe Restreihe{};
     std::int32_t Prüfzug = 0;
     std::int16_t Stelle = 0;
-    bool Abbruch = false;
 
     std::int16_t Strategie = 0;
     std::int16_t Vorgaben = 1;
