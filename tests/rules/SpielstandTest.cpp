@@ -1,8 +1,10 @@
-// The game without any window: scoring, a new game, the computer's search
-// and the rules of a turn, each reached by playing the game's steps.
+// The game without any window: scoring, a new game, the computer's search,
+// the rules of a turn and what a screen reader hears of each step, each
+// reached by playing the game's steps.
 
 #include "rules/Spielstand.h"
 #include "rules/Knoepfe.h"
+#include "rules/Neuigkeiten.h"
 #include "rules/Zahlen.h"
 
 #include <algorithm>
@@ -32,29 +34,29 @@ Reihe codeNr(long i, int felder, int symbole) {
 }
 
 // What a player does: a press, the arrows, the search run to its end, a
-// message acknowledged.
+// message acknowledged. A step returns what it leaves for the window.
 using Tat = std::function<void(Spielstand&)>;
 
-Tat drücke(Knopfnummer k) {
-    return [k](Spielstand& s) { s.Drücke(k); };
+auto drücke(Knopfnummer k) {
+    return [k](Spielstand& s) { return s.Drücke(k); };
 }
-const Tat weiter = drücke(Hauptknopf);
-const Tat suche = [](Spielstand& s) { s.Suche(); };
-const Tat ok = [](Spielstand& s) { s.Quittiere(); };
-Tat gibEin(const Reihe& code) {
-    return [code](Spielstand& s) {
+const auto weiter = drücke(Hauptknopf);
+const auto suche = [](Spielstand& s) { return s.Suche(); };
+const auto ok = [](Spielstand& s) { return s.Quittiere(); };
+Tat gibEin(std::initializer_list<int> symbole) {
+    return [code = reihe(symbole)](Spielstand& s) {
         for (int f = 1; f <= MaxFelder && code[f] != 0; ++f) {
             s.StelleEingabe(f, code[f]);
         }
     };
 }
 // The answer to the computer's guess, set on the arrows and sent.
-Tat antworte(int schwarz, int weiß) {
+auto antworte(int schwarz, int weiß) {
     return [=](Spielstand& s) {
         s.StelleWeiß(0);
         s.StelleSchwarz(schwarz);
         s.StelleWeiß(weiß);
-        s.Drücke(Hauptknopf);
+        return s.Drücke(Hauptknopf);
     };
 }
 
@@ -77,7 +79,7 @@ struct Partie {
                     .AnzahlFelder = static_cast<std::int16_t>(felder)});
         s.Neubeginn();
     }
-    void spiele(std::initializer_list<Tat> taten) {
+    void spiele(const std::vector<Tat>& taten) {
         for (const Tat& tat : taten) {
             tat(s);
         }
@@ -107,7 +109,7 @@ TEST(Neubeginn, resetsEveryFieldAndDrawsTheSecretOrTheFirstGuess) {
         // last code; or a search stopped.
         Partie p(false, 2, 2, reihe({1, 1}));
         if (mensch) {
-            p.spiele({gibEin(reihe({2, 2})), weiter, antworte(0, 0), suche, antworte(1, 0)});
+            p.spiele({gibEin({2, 2}), weiter, antworte(0, 0), suche, antworte(1, 0)});
         } else {
             p.neu(false, 5, 3, reihe({1, 1, 1, 1, 1}));
             p.spiele({weiter, antworte(2, 0), suche, antworte(1, 0), drücke(Stopknopf)});
@@ -174,7 +176,7 @@ TEST(Suche, everyLaterGuessIsTheFirstCodeConsistentWithAllAnswers) {
 TEST(Suche, aStopAtEveryTurnAndWeiterGuessAsWithoutTheStops) {
     const auto spiele = [](bool anhalten) {
         Partie p(false, 5, 6, reihe({1, 1, 1, 1, 1}));
-        p.spiele({gibEin(reihe({6, 5, 6, 4, 6})), weiter});
+        p.spiele({gibEin({6, 5, 6, 4, 6}), weiter});
         p.s.setzeAbgabe([] { return true; });
         std::vector<std::pair<Reihe, int>> züge;
         int gestoppt = 0;
@@ -226,7 +228,7 @@ TEST(Drücke, eachStepLeavesTheGameAsThePanelShowsIt) {
         // clang-format off
         {"laid out", [](Spielstand&) {}, NichtBegonnen, "Weiter Neu Einstellungen", 0, {0, 0},
          "1111", " Deine Kombination ?", ""},
-        {"code 6 1 1 1 sent", [](Spielstand& s) { gibEin(reihe({6, 1, 1, 1}))(s), weiter(s); },
+        {"code 6 1 1 1 sent", [](Spielstand& s) { gibEin({6, 1, 1, 1})(s), weiter(s); },
          WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0, {0, 0}, "1111", "Deine 1. Antwort ?", "1234"},
         {"black 4 clears white", [](Spielstand& s) { s.StelleWeiß(2), s.StelleSchwarz(4); },
          WartetAufAntwort, "Weiter Richtig Neu Hilfe", 0, {4, 0}, "1111", "Deine 1. Antwort ?", "1234"},
@@ -298,11 +300,11 @@ TEST(Zug, ratingsByTheMoveAndTheFifteenthMoveLosesAndSettingsLimits) {
     for (int i = 0; i < 9; ++i) {
         // Wrong guesses up to the move, then the code (there is no 15th).
         Partie p(true, 4, 6, reihe({1, 1, 1, 1}));
-        p.spiele({gibEin(reihe({2, 2, 2, 2})), weiter});
+        p.spiele({gibEin({2, 2, 2, 2}), weiter});
         for (int zug = 1; zug < std::min(grenzen[i], MaxZüge); ++zug) {
             p.spiele({weiter});
         }
-        p.spiele({gibEin(reihe({grenzen[i] > MaxZüge ? 2 : 1, 1, 1, 1}))});
+        p.spiele({gibEin({grenzen[i] > MaxZüge ? 2 : 1, 1, 1, 1})});
         const Schritt schritt = p.s.Drücke(Hauptknopf);
         EXPECT_EQ(Meldungstext(schritt.Meldung, p.s), bewertungen[i / 2]) << grenzen[i];
         if (grenzen[i] > MaxZüge) {
@@ -325,4 +327,73 @@ TEST(TextGanzzahl, readsTheLeadingNumberRoundedHalfToEven) {
     for (const auto& f : fälle) {
         EXPECT_EQ(TextGanzzahl(f.text), f.zahl) << '"' << f.text << '"';
     }
+}
+
+// What a screen reader hears after each kind of step, word for word. The
+// start draws 1, 2, 3, 4: the secret, or the computer's first guess.
+TEST(Neuigkeit, eachStepSaysWhatTheBoardAndThePanelNowShowInReadingOrder) {
+    const auto neu = [](Spielstand& s) { return s.Neubeginn(); };
+    const auto nach = [](auto... taten) { return std::vector<Tat>{taten...}; };
+    const std::vector<Tat> ersterZug{gibEin({4, 3, 2, 1}), weiter};
+    const std::vector<Tat> zweiterZug{weiter, antworte(0, 2), suche};
+    const struct {
+        const char* was;
+        bool mensch, farben;
+        std::vector<Tat> davor;                      // the game up to the step
+        std::function<Schritt(Spielstand&)> schritt; // the step whose news is said
+        Anlass anlass;
+        const char* nachricht;
+    } fälle[] = {
+        {"human start", true, false, nach(), neu, Anlass::Spielbeginn,
+         "Neues Spiel, du rätst: 4 Felder, 6 Zahlen. Dein 1.Versuch !"},
+        {"the guess on the board", true, false, nach(gibEin({4, 3, 2, 1})), weiter, Anlass::Weiter,
+         "Zug 1: 4, 3, 2, 1. Dein 1.Versuch !"},
+        {"the guess answered", true, false, ersterZug, weiter, Anlass::Weiter,
+         "Zug 1: 4, 3, 2, 1. Antwort: 4 weiße Stifte. Dein 2. Versuch !"},
+        {"found, in colours", true, true, nach(gibEin({1, 2, 3, 4}), weiter), weiter,
+         Anlass::Weiter,
+         "Zug 1: Weiß, Hellrot, Blau, Hellgrün. Antwort: 4 schwarze Stifte. "
+         "Lösung: Weiß, Hellrot, Blau, Hellgrün."},
+        {"given up", true, false, ersterZug, drücke(Richtigknopf), Anlass::Richtig,
+         "Lösung: 1, 2, 3, 4."},
+        {"computer start", false, true, nach(), neu, Anlass::Spielbeginn,
+         "Neues Spiel, der Computer rät: 4 Felder, 6 Farben. Deine Kombination ?"},
+        {"the player's code and the first guess", false, false, nach(gibEin({2, 2, 1, 1})), weiter,
+         Anlass::Weiter,
+         "Deine Kombination: 2, 2, 1, 1. Zug 1 des Computers: 1, 2, 3, 4. Deine 1. Antwort ?"},
+        {"the answer sent", false, false, nach(weiter), antworte(1, 2), Anlass::Weiter,
+         "Antwort auf Zug 1: 1 schwarzer Stift, 2 weiße Stifte. Ich denke ..."},
+        {"the next guess", false, false, nach(weiter, antworte(0, 2)), suche, Anlass::Suchende,
+         "Zug 2 des Computers: 2, 1, 1, 1. Deine 2. Antwort ? Was nun ?"},
+        {"help counts", false, false, nach(gibEin({2, 2, 1, 1}), weiter), drücke(Hilfeknopf),
+         Anlass::Hilfe, "Hilfe: Anzahl Schwarze 1, Anzahl Weiße 1."},
+        {"stopped", false, false, nach(weiter, antworte(0, 2)), drücke(Stopknopf), Anlass::Stop,
+         "Unterbrechung ! Weiter setzt die Suche fort."},
+        {"resumed", false, false, nach(weiter, antworte(0, 2), drücke(Stopknopf)), weiter,
+         Anlass::Weiter, "Die Suche geht weiter. Ich denke ..."},
+        {"taken back", false, false, zweiterZug, drücke(Korrekturknopf), Anlass::Korrektur,
+         "Zug 2 zurückgenommen. Zug 1 des Computers: 1, 2, 3, 4. Deine Antwort auf Zug 1 ist "
+         "wieder offen: 2 weiße Stifte. Deine 1. Antwort ? Was nun ?"},
+        {"taken back after a stop", false, false,
+         nach(weiter, antworte(0, 2), suche, antworte(1, 0), drücke(Stopknopf)),
+         drücke(Korrekturknopf), Anlass::Korrektur,
+         "Suche abgebrochen. Zug 2 des Computers: 2, 1, 1, 1. Deine Antwort auf Zug 2 ist "
+         "wieder offen: 1 schwarzer Stift. Deine 2. Antwort ? Was nun ?"},
+        {"a contradiction reopened", false, false,
+         nach(weiter, antworte(0, 0), suche, antworte(0, 0), suche, antworte(0, 0), suche), ok,
+         Anlass::AntwortOffen, "Deine Antwort auf Zug 3 ist wieder offen: keine Stifte. Was nun ?"},
+        {"all right", false, false, zweiterZug, drücke(Richtigknopf), Anlass::Richtig,
+         "Alle richtig: der Computer hat deine Kombination in Zug 2 gefunden."},
+    };
+    for (const auto& f : fälle) {
+        Partie p(f.mensch, 4, 6, reihe({1, 2, 3, 4}), f.farben);
+        p.spiele(f.davor);
+        const Vorher vorher{p.s.Zug(), p.s.Phase()};
+        const Schritt schritt = f.schritt(p.s);
+        EXPECT_EQ(Neuigkeit(f.anlass, p.s, schritt, vorher), f.nachricht) << f.was;
+    }
+    EXPECT_EQ(Auswertungsnachricht(false, 1, 3, 3, "3") + " " +
+                  Auswertungsnachricht(false, 0, 0, 0, "0"),
+              "Auswertung angehalten: 1 Kombination, kleinste Zahl der Züge 3, größte 3, "
+              "Durchschnitt 3. Auswertung angehalten: keine Kombination.");
 }
