@@ -63,17 +63,19 @@ public:
         const __m128i x = _mm_and_si128(v_, _mm_set1_epi8(0x0F));
         const __m128i paare =
             _mm_and_si128(_mm_or_si128(x, _mm_srli_epi16(x, 4)), _mm_set1_epi16(0xFF));
+        const __m128i gepackt = _mm_packus_epi16(paare, paare);
         std::uint64_t r = 0;
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(&r), _mm_packus_epi16(paare, paare));
+        std::memcpy(&r, &gepackt, sizeof r);
         return r;
     }
     // The bits set in any lane.
     std::uint8_t oder() const {
-        __m128i x = _mm_or_si128(v_, _mm_srli_si128(v_, 8));
-        x = _mm_or_si128(x, _mm_srli_si128(x, 4));
-        x = _mm_or_si128(x, _mm_srli_si128(x, 2));
-        x = _mm_or_si128(x, _mm_srli_si128(x, 1));
-        return static_cast<std::uint8_t>(_mm_cvtsi128_si32(x));
+        const __m128i hälften = _mm_or_si128(v_, _mm_unpackhi_epi64(v_, v_));
+        std::uint64_t x = 0;
+        std::memcpy(&x, &hälften, sizeof x);
+        x |= x >> 32;
+        x |= x >> 16;
+        return static_cast<std::uint8_t>(x | x >> 8);
     }
 
 private:
