@@ -39,11 +39,6 @@ public:
         r.lade(a);
         return r;
     }
-    std::array<std::uint8_t, Anzahl> bytes() const {
-        std::array<std::uint8_t, Anzahl> a;
-        std::memcpy(a.data(), &v_, Anzahl);
-        return a;
-    }
 
 #if defined(__SSE2__)
     friend Bahnen operator&(Bahnen a, Bahnen b) {
@@ -63,13 +58,24 @@ public:
     friend Bahnen gleich(Bahnen a, Bahnen b) {
         return Bahnen(_mm_cmpeq_epi8(a.v_, b.v_));
     }
+    // Each lane's low four bits, lane i at bits 4i..4i+3.
+    std::uint64_t halbbytes() const {
+        const __m128i x = _mm_and_si128(v_, _mm_set1_epi8(0x0F));
+        const __m128i paare =
+            _mm_and_si128(_mm_or_si128(x, _mm_srli_epi16(x, 4)), _mm_set1_epi16(0xFF));
+        const __m128i gepackt = _mm_packus_epi16(paare, paare);
+        std::uint64_t r = 0;
+        std::memcpy(&r, &gepackt, sizeof r);
+        return r;
+    }
     // The bits set in any lane.
     std::uint8_t oder() const {
-        __m128i x = _mm_or_si128(v_, _mm_srli_si128(v_, 8));
-        x = _mm_or_si128(x, _mm_srli_si128(x, 4));
-        x = _mm_or_si128(x, _mm_srli_si128(x, 2));
-        x = _mm_or_si128(x, _mm_srli_si128(x, 1));
-        return static_cast<std::uint8_t>(_mm_cvtsi128_si32(x));
+        const __m128i hälften = _mm_or_si128(v_, _mm_unpackhi_epi64(v_, v_));
+        std::uint64_t x = 0;
+        std::memcpy(&x, &hälften, sizeof x);
+        x |= x >> 32;
+        x |= x >> 16;
+        return static_cast<std::uint8_t>(x | x >> 8);
     }
 
 private:
@@ -100,6 +106,13 @@ private:
     }
     friend Bahnen gleich(Bahnen a, Bahnen b) {
         return je(a, b, [](unsigned x, unsigned y) { return x == y ? 0xFFU : 0U; });
+    }
+    std::uint64_t halbbytes() const {
+        std::uint64_t r = 0;
+        for (unsigned i = 0; i < Anzahl; ++i) {
+            r |= std::uint64_t{v_[i] & 0x0FU} << (4 * i);
+        }
+        return r;
     }
     std::uint8_t oder() const {
         std::uint8_t r = 0;
@@ -305,14 +318,6 @@ private:
         }
     }
 
-    // Four bits per lane: the counts are at most 8, and a lane not in use
-    // keeps its value for the whole search.
-    static std::uint64_t halbiert(std::uint64_t x) {
-        x &= 0x0F0F0F0F0F0F0F0FULL;
-        x = (x | x >> 4) & 0x00FF00FF00FF00FFULL;
-        x = (x | x >> 8) & 0x0000FFFF0000FFFFULL;
-        return (x | x >> 16) & 0xFFFFFFFFULL;
-    }
     Eintrag* platz(std::uint64_t schwarz, std::uint64_t rest) {
         std::uint64_t h = (schwarz * 0x9E3779B97F4A7C15ULL) ^ (rest * 0xC2B2AE3D27D4EB4FULL);
         h ^= h >> 29;
@@ -347,12 +352,9 @@ private:
     template <int K, bool Gedächtnis, bool Eng>
     Eintrag* platzFür(const Stand* hier, Eintrag& schlüssel) {
         if constexpr (Gedächtnis && !Eng && K >= GedächtnisVon && K <= GedächtnisBis) {
-            const auto b = hier[0].schwarz.bytes();
-            std::uint64_t s0 = 0;
-            std::uint64_t s1 = 0;
-            std::memcpy(&s0, b.data(), 8);
-            std::memcpy(&s1, b.data() + 8, 8);
-            schlüssel = {halbiert(s0) | halbiert(s1) << 32,
+            // Four bits a lane: the counts are at most 8, and a lane not in
+            // use keeps its value for the whole search.
+            schlüssel = {hier[0].schwarz.halbbytes(),
                          gekappt_ | std::uint64_t{static_cast<unsigned>(K)} << 32 |
                              std::uint64_t{stempel_} << Stempelstelle};
             return platz(schlüssel.schwarz, schlüssel.rest);
