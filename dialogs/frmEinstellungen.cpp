@@ -115,6 +115,13 @@ void frmEinstellungen::erzeugeAnzahlen() {
     upd1_->setAccessibleName(QStringLiteral("Anzahl Felder pro Reihe"));
     ui::benenneMitText(lblFaZa_, QStringLiteral("Anzahl Farben/Zahlen"));
     upd2_->setAccessibleName(QStringLiteral("Anzahl Farben/Zahlen"));
+    // The caption and the number label belong to their spin control, so a
+    // screen reader says each count once, with the control, and not again
+    // among the dialog's loose texts.
+    lblAnFelder_->setBuddy(upd1_);
+    lblFelder_->setBuddy(upd1_);
+    lblFarbenZahlen_->setBuddy(upd2_);
+    lblFaZa_->setBuddy(upd2_);
     // The number labels lie on top of the caption labels they overlap.
     lblFelder_->raise();
     lblFaZa_->raise();

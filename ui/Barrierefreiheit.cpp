@@ -114,6 +114,18 @@ public:
         return QAccessibleWidget::text(art);
     }
 
+    // A label with a buddy labels it, as Qt's own label interface says, so
+    // a screen reader does not read it again among a window's loose texts.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto r = QAccessibleWidget::relations(match);
+        if (QAccessibleInterface* für = QAccessible::queryAccessibleInterface(label()->buddy());
+            für != nullptr && (match & QAccessible::Labelled) != 0) {
+            r.append({für, QAccessible::Labelled});
+        }
+        return r;
+    }
+
 private:
     const QLabel* label() const { return static_cast<const QLabel*>(widget()); }
 };

@@ -142,6 +142,10 @@ try:
                                  "Computersuche"], capture_output=True, text=True).stdout.split()
     subprocess.run(["xdotool", "windowfocus", "--sync", auswertung[0]], check=True)
     prüfe(warte(15, lambda: fokus(anwendung).name == "Start"), "the evaluation opens on Start")
+    # A caption labels its field, so a screen reader does not read it again as loose text.
+    marke = suche(anwendung, lambda k: k.name == "Strategie-Nr.:")
+    prüfe([r for r in marke.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABEL_FOR],
+          "the caption labels its field")
     beginn = len(ereignisse)
     taste("space")
     warte(60, lambda: ansagen(beginn))
