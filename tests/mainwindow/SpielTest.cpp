@@ -8,6 +8,7 @@
 #include "ui/Steuerelemente.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -132,8 +133,14 @@ TEST_F(Fenster, humanGameIsRatedWhenSolvedAndUncoveredWhenGivenUp) {
     starte(true, 6, {1, 2, 3, 4}, false);
     EXPECT_TRUE(klick(0).isEmpty());
     gibEin({1, 2, 3, 4});
-    EXPECT_EQ(klick(0, [this] { return zeile(0, true); }),
-              QStringList{"Unglaublich gut ! | 1#ffffff 2#ffffff 3#ffffff 4#ffffff "});
+    // The winning row tells its answer as every answered row does.
+    const auto antwort = [this] {
+        return QAccessible::queryAccessibleInterface(finde(QStringLiteral("lblNr(0)")))
+            ->text(QAccessible::Description);
+    };
+    EXPECT_EQ(klick(0, [&] { return zeile(0, true) + antwort(); }),
+              QStringList{"Unglaublich gut ! | 1#ffffff 2#ffffff 3#ffffff 4#ffffff "
+                          "Antwort: 4 schwarze Stifte"});
     EXPECT_EQ(klick(0), QStringList());
     EXPECT_EQ(klick(1, [this] { return zeile(0, true); }), // later draws: 6
               QStringList{"Du Flasche ! | 6#ffffff 6#ffffff 6#ffffff 6#ffffff "});
