@@ -14,11 +14,7 @@ namespace hauptfenster {
 void Zeilennummer(QLabel* l, int zug, const quorbix::Spielstand& stand) {
     l->setAccessibleName(QStringLiteral("Zug %1").arg(zug));
     ui::setzeBeschreibung(l, [zug, &stand] {
-        // The winning move keeps its number: its answer is on the board too.
-        const bool gewonnen =
-            zug == stand.Zug() && stand.Phase() == quorbix::Spielphase::Beendet &&
-            stand.AntwortSchwarz().at(static_cast<std::size_t>(zug)) == stand.AnzahlFelder();
-        if (zug >= stand.Zug() && !gewonnen) {
+        if (!stand.Beantwortet(zug)) {
             return QString(); // no answer yet
         }
         return QStringLiteral("Antwort: ") +

@@ -118,6 +118,10 @@ void Spielstand::Neu() {
     }
 }
 
+bool Spielstand::Beantwortet(int zug) const {
+    return zug < zug_ || (zug == zug_ && phase_ == Spielphase::Beendet && AllesSchwarz());
+}
+
 bool Spielstand::Aufgedeckt() const {
     return phase_ == Spielphase::Beendet && (Mensch() || !AllesSchwarz());
 }

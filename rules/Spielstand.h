@@ -102,6 +102,9 @@ public:
     const std::array<Reihe, MaxZüge + 1>& Kombination() const { return kombination_; }
     const std::array<std::int16_t, MaxZüge + 1>& AntwortSchwarz() const { return antwortSchwarz_; }
     const std::array<std::int16_t, MaxZüge + 1>& AntwortWeiß() const { return antwortWeiß_; }
+    // The answer of move `zug` (1..14) is given for good: an earlier
+    // move's, or the winning one's, which leaves the move count as it is.
+    bool Beantwortet(int zug) const;
     std::int16_t Zug() const { return zug_; }
     std::int16_t Prüfzug() const { return prüfzug_; }
     std::int16_t Schwarze() const { return schwarze_; }

@@ -293,29 +293,31 @@ private:
     }
 
     template <bool Gedächtnis, std::size_t G> bool beginne() {
-        const std::size_t n = G != 0 ? G : gruppen_.size();
-        const auto von = [this, n]<int K>() {
-            const unsigned erlaubt = erlaubteSymbole<K, G, true>(&stand_[K * n]);
-            return erlaubt != 0 && suche<K, Gedächtnis, G, true>(erlaubt);
-        };
         switch (felder_) {
         case 1:
-            return von.template operator()<1>();
+            return wurzel<1, Gedächtnis, G>();
         case 2:
-            return von.template operator()<2>();
+            return wurzel<2, Gedächtnis, G>();
         case 3:
-            return von.template operator()<3>();
+            return wurzel<3, Gedächtnis, G>();
         case 4:
-            return von.template operator()<4>();
+            return wurzel<4, Gedächtnis, G>();
         case 5:
-            return von.template operator()<5>();
+            return wurzel<5, Gedächtnis, G>();
         case 6:
-            return von.template operator()<6>();
+            return wurzel<6, Gedächtnis, G>();
         case 7:
-            return von.template operator()<7>();
+            return wurzel<7, Gedächtnis, G>();
         default:
-            return von.template operator()<8>();
+            return wurzel<8, Gedächtnis, G>();
         }
+    }
+
+    // The search's root, whose symbols no parent has found.
+    template <int K, bool Gedächtnis, std::size_t G> bool wurzel() {
+        const std::size_t n = G != 0 ? G : gruppen_.size();
+        const unsigned erlaubt = erlaubteSymbole<K, G, true>(&stand_[K * n]);
+        return erlaubt != 0 && suche<K, Gedächtnis, G, true>(erlaubt);
     }
 
     Eintrag* platz(std::uint64_t schwarz, std::uint64_t rest) {
@@ -409,21 +411,16 @@ private:
                     continue;
                 }
                 code_[feld] = static_cast<std::int16_t>(v);
-                if constexpr (K == 2) {
-                    code_[1] = static_cast<std::int16_t>(std::countr_zero(kind) + 1);
+                const std::uint64_t schritt =
+                    anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
+                ++anzahl_[v];
+                gekappt_ += schritt;
+                if (eng ? suche<K - 1, Gedächtnis, G, Eng>(kind)
+                        : suche<K - 1, Gedächtnis, G, false>(kind)) {
                     return true;
-                } else {
-                    const std::uint64_t schritt =
-                        anzahl_[v] < kappe_[v] ? std::uint64_t{1} << (4 * (v - 1)) : 0;
-                    ++anzahl_[v];
-                    gekappt_ += schritt;
-                    if (eng ? suche<K - 1, Gedächtnis, G, Eng>(kind)
-                            : suche<K - 1, Gedächtnis, G, false>(kind)) {
-                        return true;
-                    }
-                    --anzahl_[v];
-                    gekappt_ -= schritt;
                 }
+                --anzahl_[v];
+                gekappt_ -= schritt;
             }
             if (eintrag != nullptr) {
                 *eintrag = schlüssel;
