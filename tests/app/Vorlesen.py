@@ -73,8 +73,9 @@ def ansagen(seit):
     return texte
 
 
+# No reset when the last client leaves, which would drop one connecting meanwhile.
 anzeige = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24",
-                            "-nolisten", "tcp"], stdout=subprocess.PIPE)
+                            "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE)
 os.environ["DISPLAY"] = ":" + anzeige.stdout.readline().decode().strip()
 umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 spiel = subprocess.Popen([programm], env=umgebung)

@@ -5,8 +5,10 @@
 XServer::XServer(int breite, int höhe) {
     // Xvfb picks a free display itself and names it on its standard output
     // once it accepts connections: tests running side by side never collide.
+    // It must not reset when its last client leaves: a client connecting
+    // meanwhile is dropped.
     const QString größe = QStringLiteral("%1x%2x24").arg(breite).arg(höhe);
-    xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", größe, "-nolisten", "tcp"});
+    xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", größe, "-nolisten", "tcp", "-noreset"});
     if (xvfb_.waitForReadyRead(30000)) {
         display_ = QLatin1Char(':') + QString::fromLatin1(xvfb_.readAllStandardOutput().trimmed());
     }
