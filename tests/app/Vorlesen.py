@@ -78,15 +78,17 @@ anzeige = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x102
                             "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE)
 os.environ["DISPLAY"] = ":" + anzeige.stdout.readline().decode().strip()
 umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+# Listening before the program starts: Qt's bridge asks which events are
+# listened to before it watches for new listeners, and misses one meanwhile.
+for art in ["object:announcement", "object:state-changed:showing",
+            "object:property-change:accessible-name",
+            "object:property-change:accessible-description", "object:state-changed:focused"]:
+    try:
+        pyatspi.Registry.registerEventListener(merke, art)
+    except Exception:  # a bus that knows no announcements
+        pass
 spiel = subprocess.Popen([programm], env=umgebung)
 try:
-    for art in ["object:announcement", "object:state-changed:showing",
-                "object:property-change:accessible-name",
-                "object:property-change:accessible-description", "object:state-changed:focused"]:
-        try:
-            pyatspi.Registry.registerEventListener(merke, art)
-        except Exception:  # a bus that knows no announcements
-            pass
     desktop = pyatspi.Registry.getDesktop(0)
     finde = lambda: suche(desktop, lambda k: k.getRole() == pyatspi.ROLE_PUSH_BUTTON
                                    and k.name == "Weiter")
